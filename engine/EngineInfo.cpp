@@ -1,0 +1,3 @@
+namespace ombrelt {
+int EngineVersion() { return 1; }
+}
