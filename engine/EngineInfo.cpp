@@ -1,3 +1,0 @@
-namespace ombrelt {
-int EngineVersion() { return 1; }
-}
