@@ -121,27 +121,37 @@ private:
             return fa != fb ? fa < fb : a < b;
         });
         preTests_.clear();
-        for (std::size_t k = 0; k < keep; ++k) {
-            const std::uint32_t p = order[k];
-            const std::ptrdiff_t offset =
-                static_cast<std::ptrdiff_t>(p / w_) * image_.Width + static_cast<std::ptrdiff_t>(p % w_);
-            preTests_.push_back({offset, low_[p], span_[p]});
-        }
+        for (std::size_t k = 0; k < keep; ++k) preTests_.push_back(CheckOf(order[k]));
+        lastFailure_.reset();
     }
 
-    // The full test of a candidate whose pixel is at: the pre-tests, then every
+    PixelCheck CheckOf(std::size_t k) const {
+        const auto j = static_cast<std::ptrdiff_t>(k / static_cast<std::size_t>(w_));
+        const auto i = static_cast<std::ptrdiff_t>(k % static_cast<std::size_t>(w_));
+        return {j * image_.Width + i, low_[k], span_[k]};
+    }
+
+    // The full test of a candidate whose pixel is at: the needle pixel that
+    // failed the last full compare (neighbouring candidates tend to fail at
+    // the same place, however common its colour), the pre-tests, then every
     // needle row, leaving at the first row that fails.
-    bool MatchesAt(const std::uint32_t* at) const {
+    bool MatchesAt(const std::uint32_t* at) {
+        if (lastFailure_ && !lastFailure_->Holds(at)) return false;
         for (std::size_t k = 1; k < preTests_.size(); ++k)
             if (!preTests_[k].Holds(at)) return false;
         for (std::int32_t j = 0; j < h_; ++j) {
             const std::uint32_t* row = at + static_cast<std::ptrdiff_t>(j) * image_.Width;
-            const std::uint32_t* low = low_.data() + static_cast<std::size_t>(j) * w_;
-            const std::uint32_t* span = span_.data() + static_cast<std::size_t>(j) * w_;
+            const std::size_t first = static_cast<std::size_t>(j) * w_;
+            const std::uint32_t* low = low_.data() + first;
+            const std::uint32_t* span = span_.data() + first;
             std::uint32_t fails = 0;  // not bool: an OR of bools does not vectorise
             for (std::int32_t i = 0; i < w_; ++i)
                 fails |= static_cast<std::uint32_t>(ChannelSum(row[i]) - low[i] > span[i]);
-            if (fails != 0) return false;
+            if (fails == 0) continue;
+            std::int32_t i = 0;
+            while (ChannelSum(row[i]) - low[i] <= span[i]) ++i;
+            lastFailure_ = CheckOf(first + static_cast<std::size_t>(i));
+            return false;
         }
         return true;
     }
@@ -151,6 +161,7 @@ private:
     std::vector<std::uint32_t> low_, span_;  // per needle pixel, row by row
     bool impossible_ = false;                // some needle pixel passes no sum
     std::vector<PixelCheck> preTests_;
+    std::optional<PixelCheck> lastFailure_;
 };
 
 }  // namespace

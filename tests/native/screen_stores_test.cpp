@@ -23,16 +23,6 @@ TEST(ScreenNames, StoreNameRule) {
     EXPECT_EQ(StoreIndex("imageimagesavesave3"), std::nullopt);  // one pass: "imagesave3" is left
 }
 
-TEST(ScreenNames, StoreTableBounds) {
-    AutomationState state;
-    EXPECT_EQ(StoreAt(state, 0), nullptr);  // not sized yet
-    state.SizeTables();
-    EXPECT_EQ(StoreAt(state, 0), &state.ImageBuffers[0]);
-    EXPECT_EQ(StoreAt(state, 50), &state.ImageBuffers[50]);
-    EXPECT_EQ(StoreAt(state, 51), nullptr);
-    EXPECT_EQ(StoreAt(state, -1), nullptr);
-}
-
 TEST(ScreenNames, ColorRangeNameRule) {
     EXPECT_EQ(ColorRangeIndex("colorrange3"), 3);
     EXPECT_EQ(ColorRangeIndex("colorrange12"), 1);  // only the eleventh character
