@@ -45,6 +45,9 @@ void SC::Execute() {
         // Whatever ends a run reaches the host as the one error type.
         IsRunning = false;
         throw ScriptError(e.what());
+    } catch (...) {
+        IsRunning = false;
+        throw ScriptError("Unknown error");
     }
 }
 

@@ -24,6 +24,18 @@ struct DoubleVariable {
     double Value = 0.0;
 };
 
+// FNV-1a over the name's bytes: names are short, so this is cheaper than the
+// standard string hash, and the table hashes at every size (the standard one
+// switches from a linear scan to hashing as it grows, which made a statement
+// dearer with many variables than with few).
+struct VariableNameHash {
+    std::size_t operator()(const std::string& name) const noexcept {
+        std::uint64_t h = 14695981039346656037ull;
+        for (unsigned char c : name) h = (h ^ c) * 1099511628211ull;
+        return static_cast<std::size_t>(h ^ (h >> 32));
+    }
+};
+
 template <class Record>
 class VariableStore {
 public:
@@ -56,7 +68,7 @@ public:
 
 private:
     std::vector<Record> items_;
-    std::unordered_map<std::string, std::int32_t> index_;
+    std::unordered_map<std::string, std::int32_t, VariableNameHash> index_;
 };
 
 }  // namespace ombrelt

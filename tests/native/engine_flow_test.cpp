@@ -65,6 +65,8 @@ TEST(EngineFlow, FlowErrorsEndTheRunWithScriptError) {
     h.Load("function(main);message(d,normal);endfunction();");
     h.Desk.OnPump = [] { throw std::runtime_error("host failure"); };
     EXPECT_THROW(h.Engine.Execute(), ScriptError);
+    h.Desk.OnPump = [] { throw 42; };
+    EXPECT_THROW(h.Engine.Execute(), ScriptError);
 
     // A scan that finds no target ends the run quietly.
     EngineHost s;
