@@ -1,0 +1,19 @@
+#pragma once
+// Pauses in seconds, minutes and hours as series of one-second waits. The
+// wait itself (a message-pumping timer wait) is the desktop's.
+#include <cstdint>
+
+#include "automation/Desktop.h"
+
+namespace ombrelt::mdlTime {
+
+// Blocks for ms milliseconds while the program's messages are pumped; 0 or
+// less returns after one pump.
+inline void Wait(Desktop& desktop, std::int32_t ms) { desktop.Wait(ms); }
+
+// n waits of one second, of 60 seconds, of 60 minutes; n below 1 does nothing.
+void PauseSeconds(Desktop& desktop, std::int32_t n);
+void PauseMinutes(Desktop& desktop, std::int32_t n);
+void PauseHours(Desktop& desktop, std::int32_t n);
+
+}  // namespace ombrelt::mdlTime

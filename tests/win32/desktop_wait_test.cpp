@@ -1,0 +1,133 @@
+// The program's waits: they pump while they block, nest, chain and survive a
+// timer that cannot be made.
+#include <gtest/gtest.h>
+
+#include "TestWindow.h"
+#include "automation/win32/ProcessTiming.h"
+#include "automation/win32/Win32Desktop.h"
+
+namespace ombrelt::win32 {
+namespace {
+
+using ombrelt::testing::MsSince;
+using ombrelt::testing::Now;
+using ombrelt::testing::TestWindow;
+
+// Counts the pumps, which shows whether a wait blocks or spins.
+struct CountingDesktop : Win32Desktop {
+    int Pumps = 0;
+    void PumpMessages() override {
+        ++Pumps;
+        Win32Desktop::PumpMessages();
+    }
+};
+
+TEST(Wait, PumpsTimerHandlersDuringALongPause) {
+    Win32Desktop desktop;
+    TestWindow window(0, 0, 10, 10);
+    int ticks = 0;
+    window.OnMessage = [&](const TestWindow::Message& m) { ticks += m.Id == WM_TIMER; };
+    SetTimer(window.hwnd, 1, 10, nullptr);
+    auto start = Now();
+    desktop.Wait(300);
+    double elapsed = MsSince(start);
+    EXPECT_GE(elapsed, 299.9);
+    EXPECT_LT(elapsed, 1000);
+    EXPECT_GE(ticks, 5);
+
+    // Zero or less: no blocking, but pending messages are still handled.
+    for (int ms : {0, -5}) {
+        window.Received.clear();
+        PostMessageA(window.hwnd, WM_USER + 1, 0, 0);
+        start = Now();
+        desktop.Wait(ms);
+        EXPECT_LT(MsSince(start), 50);
+        ASSERT_FALSE(window.Received.empty());
+        EXPECT_EQ(window.Received[0].Id, WM_USER + 1u);
+    }
+}
+
+TEST(Wait, NestedWaitsEachEndAtTheirOwnDueTime) {
+    CountingDesktop desktop;
+    TestWindow window(0, 0, 10, 10);
+    struct Case {
+        int outer, inner;
+    };
+    // The named timer is shared: a shorter inner wait must not end the outer
+    // one early, and a longer one keeps the outer one until it returns.
+    for (Case c : {Case{250, 40}, Case{60, 150}}) {
+        Sleep(20);  // no chaining to the previous case
+        double innerElapsed = -1;
+        window.OnMessage = [&](const TestWindow::Message& m) {
+            if (m.Id != WM_TIMER) return;
+            KillTimer(window.hwnd, 1);
+            auto start = Now();
+            desktop.Wait(c.inner);
+            innerElapsed = MsSince(start);
+        };
+        SetTimer(window.hwnd, 1, 10, nullptr);
+        desktop.Pumps = 0;
+        auto start = Now();
+        desktop.Wait(c.outer);
+        double outerElapsed = MsSince(start);
+        EXPECT_GE(innerElapsed, c.inner - 0.1) << c.outer;
+        EXPECT_GE(outerElapsed, c.outer - 0.1) << c.outer;
+        EXPECT_GT(outerElapsed, innerElapsed) << c.outer;
+        EXPECT_LT(outerElapsed, std::max(c.outer, c.inner + 10) + 150) << c.outer;
+        EXPECT_LT(desktop.Pumps, 40) << c.outer;  // woken by messages and timers, not spinning
+    }
+}
+
+TEST(Wait, PumpsUntilTheDueTimeWhenTheTimerCannotBeMade) {
+    // Another kind of object holds the timer's name, so it cannot be created.
+    const char* name = "OmbreltBlockedWaitTimer";
+    HANDLE blocker = CreateMutexA(nullptr, FALSE, name);
+    ASSERT_NE(blocker, nullptr);
+    EXPECT_EQ(CreateWaitableTimerA(nullptr, TRUE, name), nullptr);
+
+    WaitTimer waits(name);
+    TestWindow window(0, 0, 10, 10);
+    int ticks = 0;
+    window.OnMessage = [&](const TestWindow::Message& m) { ticks += m.Id == WM_TIMER; };
+    SetTimer(window.hwnd, 1, 10, nullptr);
+    auto pump = [] {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    };
+    auto start = Now();
+    waits.Wait(120, pump);
+    double elapsed = MsSince(start);
+    EXPECT_GE(elapsed, 119.9);
+    EXPECT_LT(elapsed, 1000);
+    EXPECT_GE(ticks, 3);
+    CloseHandle(blocker);
+}
+
+TEST(Wait, AWaitRightAfterAnotherCountsFromItsDueTime) {
+    WaitTimer waits("OmbreltChainedWaitTimer");
+    const std::int64_t ms = PerfFrequency() / 1000;
+    auto pump = [] {};
+    waits.Wait(20, pump);
+    const std::int64_t first = waits.LastDue();
+    waits.Wait(0, pump);  // no time of its own: the chain goes on
+    waits.Wait(20, pump);
+    EXPECT_EQ(waits.LastDue() - first, 20 * ms);
+    const std::int64_t second = waits.LastDue();
+    Sleep(40);  // a longer gap, as after a message box: counted from now
+    waits.Wait(20, pump);
+    EXPECT_GE(waits.LastDue() - second, 55 * ms);
+}
+
+TEST(Wait, PumpIfDuePumpsOnceAMillisecondHasPassed) {
+    Win32Desktop desktop;
+    TestWindow window(0, 0, 10, 10);
+    desktop.PumpMessages();
+    PostMessageA(window.hwnd, WM_USER + 2, 0, 0);
+    Sleep(2);
+    desktop.PumpIfDue();
+    ASSERT_EQ(window.Received.size(), 1u);
+    EXPECT_EQ(window.Received[0].Id, WM_USER + 2u);
+}
+
+}  // namespace
+}  // namespace ombrelt::win32
