@@ -72,7 +72,7 @@ TEST(Screen, CaptureReadsPaintedColoursAtTheirScreenPositions) {
     EXPECT_NE(shot.At(379, 240), 0x00123456u);
 }
 
-TEST(Screen, LoadsBitmapAndGifFilesAndEmptiesOnAnythingElse) {
+TEST(Screen, LoadsPictureFilesAndEmptiesOnAnythingElse) {
     Win32Desktop desktop;
     // 3 x 2, 24 bits, rows bottom-up and padded to 12 bytes.
     Bytes bmp(54 + 24, 0);
@@ -107,6 +107,25 @@ TEST(Screen, LoadsBitmapAndGifFilesAndEmptiesOnAnythingElse) {
     EXPECT_EQ(loaded.Height, 1);
     EXPECT_EQ(loaded.At(0, 0), 0xFF0000u);
 
+    // A 2 x 2 icon, 32 bits, opaque: icons are drawn at their size.
+    Bytes ico = {0, 0, 1, 0, 1, 0, 2, 2, 0, 0, 1, 0, 32, 0, 64, 0, 0, 0, 22, 0, 0, 0};
+    Bytes icoImage(64, 0);
+    Put32(icoImage, 0, 40);
+    Put32(icoImage, 4, 2);
+    Put32(icoImage, 8, 4);  // colour and mask rows
+    icoImage[12] = 1;
+    icoImage[14] = 32;
+    const std::uint8_t icoRows[16] = {0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,   // bottom: blue white
+                                      0, 0, 0xFF, 0xFF, 0, 0xFF, 0, 0xFF};         // top: red green
+    std::memcpy(icoImage.data() + 40, icoRows, sizeof icoRows);
+    ico.insert(ico.end(), icoImage.begin(), icoImage.end());
+    const std::string icoPath = TempPath("ombrelt-fixture.ico");
+    WriteFile(icoPath, ico);
+    ASSERT_TRUE(desktop.LoadPicture(icoPath, loaded));
+    EXPECT_EQ(loaded.Width, 2);
+    EXPECT_EQ(loaded.Height, 2);
+    EXPECT_EQ(loaded.Pixels, (std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}));
+
     // A damaged file, an empty one and a missing one leave the buffer empty.
     Bytes damaged(bmp.begin(), bmp.begin() + 40);
     const std::string damagedPath = TempPath("ombrelt-damaged.bmp");
@@ -121,6 +140,7 @@ TEST(Screen, LoadsBitmapAndGifFilesAndEmptiesOnAnythingElse) {
     EXPECT_TRUE(loaded.Empty());
     DeleteFileA(bmpPath.c_str());
     DeleteFileA(gifPath.c_str());
+    DeleteFileA(icoPath.c_str());
     DeleteFileA(damagedPath.c_str());
 }
 

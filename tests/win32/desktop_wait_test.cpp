@@ -1,10 +1,17 @@
 // The program's waits: they pump while they block, nest, chain and survive a
 // timer that cannot be made.
+#include "automation/win32/WinApi.h"  // first: the forms headers include windows.h
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "TestWindow.h"
 #include "automation/win32/ProcessTiming.h"
 #include "automation/win32/Win32Desktop.h"
+#include "forms/Application.h"
+#include "forms/Form.h"
+#include "forms/Timer.h"
 
 namespace ombrelt::win32 {
 namespace {
@@ -76,6 +83,35 @@ TEST(Wait, NestedWaitsEachEndAtTheirOwnDueTime) {
         EXPECT_LT(outerElapsed, std::max(c.outer, c.inner + 10) + 150) << c.outer;
         EXPECT_LT(desktop.Pumps, 40) << c.outer;  // woken by messages and timers, not spinning
     }
+}
+
+// A host's 1 ms timer whose handler pauses, as a play timer's run of a script does.
+struct WaitingForm : forms::Form {
+    WaitingForm(forms::Application& app, Win32Desktop& desktop) : forms::Form(app), desktop_(desktop) {}
+    int longTicks = 0, depth = 0, maxDepth = 0, fastDuringLong = 0;
+    forms::Timer tmrLong{*this, [this] { LongTick(); }, 1, true};
+    forms::Timer tmrFast{*this, [this] { fastDuringLong += depth > 0; }, 1, true};
+
+    void LongTick() {
+        ++longTicks;
+        maxDepth = std::max(maxDepth, ++depth);
+        desktop_.Wait(100);
+        --depth;
+    }
+
+private:
+    Win32Desktop& desktop_;
+};
+
+TEST(Wait, ATimerWhoseHandlerWaitsIsNotEnteredAgainByTheWaitsPump) {
+    forms::Application app;
+    Win32Desktop desktop;
+    WaitingForm form(app, desktop);
+    ASSERT_TRUE(form.Load({}));
+    desktop.Wait(350);
+    EXPECT_GE(form.longTicks, 2);
+    EXPECT_EQ(form.maxDepth, 1);
+    EXPECT_GT(form.fastDuringLong, 3);  // other timers tick inside the handler's wait
 }
 
 TEST(Wait, PumpsUntilTheDueTimeWhenTheTimerCannotBeMade) {
