@@ -1,15 +1,17 @@
 // Timing figures of the Win32 desktop that only a real Windows (or Wine)
 // can give: how late waits end, how a series of pauses keeps its total, and
 // what the statement loop's throttled pump costs. Run it with run.sh.
-// Usage: ombrelt_wine_bench [waits] [chain] [pump]   (all when none given)
+// Usage: ombrelt_wine_bench [waits] [chain] [pump] [loop] [capture]   (all when none given)
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "automation/AutomationState.h"
 #include "automation/win32/ProcessTiming.h"
 #include "automation/win32/Win32Desktop.h"
 #include "automation/win32/WinApi.h"
+#include "engine/SC.h"
 
 using ombrelt::win32::PerfCounter;
 using ombrelt::win32::PerfFrequency;
@@ -82,6 +84,58 @@ void PumpCost(Win32Desktop& desktop) {
     std::printf("PumpMessages (empty queue, for reference): %.1f us a call\n", 1e3 * Ms(PerfCounter() - start) / pumps);
 }
 
+// The engine's statement loop on the real desktop: a while loop of add
+// statements, with the throttled pump before every statement.
+void StatementLoop(Win32Desktop& desktop) {
+    ombrelt::AutomationState state;
+    ombrelt::SC engine(state, desktop);
+    const int passes = 1'000'000;  // three statements a pass: while, add, endwhile
+    std::string script = "function(main);int(i,0);while(i<" + std::to_string(passes) +
+                         ");add(i,1);endwhile();endfunction();";
+    engine.Initialize(script);
+    std::int64_t start = PerfCounter();
+    engine.Execute();
+    double ms = Ms(PerfCounter() - start);
+    double statements = 3.0 * passes + 2;
+    std::printf("statement loop (while/add/endwhile) under the real pump: %.0f statements/s (target >= 500,000/s)\n",
+                statements / (ms / 1000.0));
+}
+
+// A capture into a store against a bare BitBlt + GetDIBits of the screen.
+void CaptureCost(Win32Desktop& desktop) {
+    const int rounds = 50;
+    ombrelt::PixelBuffer store;
+    desktop.CaptureScreen(store);
+    std::int64_t start = PerfCounter();
+    for (int i = 0; i < rounds; ++i) desktop.CaptureScreen(store);
+    double ours = Ms(PerfCounter() - start) / rounds;
+
+    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
+    start = PerfCounter();
+    for (int i = 0; i < rounds; ++i) {
+        HDC screen = GetDC(GetDesktopWindow());
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = w;
+        info.bmiHeader.biHeight = -h;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        GetDIBits(memory, bitmap, 0, h, pixels.data(), &info, DIB_RGB_COLORS);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(GetDesktopWindow(), screen);
+    }
+    double bare = Ms(PerfCounter() - start) / rounds;
+    std::printf("capture %dx%d: %.2f ms, bare BitBlt + GetDIBits %.2f ms, ratio %.2f (target <= 1.2)\n", w, h, ours,
+                bare, ours / bare);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -95,6 +149,8 @@ int main(int argc, char** argv) {
     if (wanted("waits")) WaitOvershoot(desktop);
     if (wanted("chain")) PauseSeries(desktop);
     if (wanted("pump")) PumpCost(desktop);
+    if (wanted("loop")) StatementLoop(desktop);
+    if (wanted("capture")) CaptureCost(desktop);
     std::fflush(stdout);
     return 0;
 }

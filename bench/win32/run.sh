@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds the Win32 benchmark program and runs it under Wine on a private
-# Xvfb display: ./bench/win32/run.sh [waits] [chain] [pump]
+# Xvfb display: ./bench/win32/run.sh [waits] [chain] [pump] [loop] [capture]
 set -e
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$ROOT"
