@@ -60,7 +60,9 @@ bool SC::RunLine(std::int32_t id, const std::string& p1) {
         ++CallDepth;
         if (CallStack.size() <= static_cast<std::size_t>(CallDepth)) CallStack.resize(CallDepth + 1);
         CallStack[CallDepth] = CurrentLine;
-        CurrentLine = Functions[it->second].Line;
+        // The callee's "function" statement runs next (it does nothing), so
+        // it is pumped before and counted by the hook like any statement.
+        CurrentLine = Functions[it->second].Line - 1;
         return true;
     }
     case CommandId::Function: return true;

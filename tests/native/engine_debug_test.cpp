@@ -51,3 +51,14 @@ TEST(EngineDebug, ListingShowsStatementsFunctionsAndVariablesByteForByte) {
     h.Load(script);
     EXPECT_EQ(h.Engine.GetDebug(), code + "\r\n\r\n\r\n");
 }
+
+TEST(EngineDebug, DoublesAreListedInTheirShortTextForm) {
+    EngineHost h;
+    h.Run("function(main);double(a,5700);divide(a,43);double(b,0.1);add(b,0.2);double(c,1.0e20);endfunction();");
+    EXPECT_TRUE(h.Engine.GetDebug().ends_with("Printing Found Variables:\r\n"
+                                              "Double: a, value: 132.558139534884\r\n"
+                                              "Double: b, value: 0.3\r\n"
+                                              "Double: c, value: 1E+20\r\n"
+                                              "\r\n\r\n\r\n"))
+        << h.Engine.GetDebug();
+}

@@ -16,6 +16,12 @@ TEST(EngineFlow, MainRunsAloneAndCallsReturnAfterTheirCall) {
               (Texts{"start", "helper", "inner", "back", "end"}));
     EXPECT_EQ(h.Engine.CallDepth, 0);
 
+    // The recorded layout: a function right after main's "endfunction".
+    EngineHost next;
+    EXPECT_EQ(next.Run("function(main);call(f);message(back,normal);endfunction();function(f);message(f,normal);"
+                       "endfunction();"),
+              (Texts{"f", "back"}));
+
     // Without main: from statement 1 to the end of the script.
     EngineHost plain;
     EXPECT_EQ(plain.Run("message(a,normal);message(b,normal);"), (Texts{"a", "b"}));
@@ -46,6 +52,10 @@ TEST(EngineFlow, WhileLoopsNestAndAFalseLoopSkipsItsBody) {
               (Texts{"000110112021"}));
     EXPECT_EQ(h.Engine.WhileDepth, 0);
     EXPECT_EQ(h.Engine.WhileMatchDepth, 0);
+
+    // A loop at statement 1: its "endwhile" moves the counter back through 0.
+    EngineHost first;
+    EXPECT_EQ(first.Run("while(n<>111);add(n,1);message(n,normal);endwhile();"), (Texts{"1", "11", "111"}));
 }
 
 TEST(EngineFlow, FlowErrorsEndTheRunWithScriptError) {
@@ -97,6 +107,19 @@ TEST(EngineFlow, StopAndPauseFromThePumpEndTheRunAndTheNextRunStartsAtMain) {
     EXPECT_EQ(h.Engine.GetVariableAsString("n"), "0");
     EXPECT_FALSE(h.Engine.IsRunning);
     EXPECT_EQ(h.Engine.CurrentLine, 5);  // a pause leaves the counter where it was
+
+    // A stop inside a called function leaves its return entry in place: the
+    // next run's call stacks a second one on top of it.
+    h.Load("function(main);call(f);endfunction();function(f);while(1=1);endwhile();endfunction();");
+    for (int run = 1; run <= 2; ++run) {
+        pumps = 0;
+        h.Desk.OnPump = [&] {
+            if (++pumps == 10) h.Engine.StopExecution();
+        };
+        h.Engine.Execute();
+        EXPECT_EQ(h.Engine.CallDepth, run);
+        EXPECT_EQ(h.Engine.CallStack.at(run), 2);
+    }
 }
 
 TEST(EngineFlow, ReinitialisingDuringThePumpRunsOneStatementOfTheNewScript) {
@@ -121,12 +144,32 @@ TEST(EngineFlow, StatementHookRunsBeforeEachStatementOfAWhiteDebugRun) {
     h.Load("function(main);int(i,0);while(i<2);add(i,1);endwhile();endfunction();");
     h.Engine.SetExecuteType(2);
     h.Engine.Execute();
-    // function, int, while x3, add x2, endwhile x2; not main's endfunction.
+    // function, int, while x3, add x2, endwhile x2; not main's endfunction,
+    // which ends the run before the pump.
     EXPECT_EQ(calls, 9);
+    EXPECT_EQ(h.Desk.Pumps, 9);
     h.Engine.SetExecuteType(1);
     h.Engine.Execute();
     EXPECT_EQ(calls, 9);
     EXPECT_EQ(h.Engine.ExecuteType, 1);
+
+    // A call runs the callee's "function" statement too: function, call,
+    // function, endfunction.
+    calls = 0;
+    h.Load("function(main);call(f);endfunction();function(f);endfunction();");
+    h.Engine.SetExecuteType(2);
+    h.Engine.Execute();
+    EXPECT_EQ(calls, 4);
+
+    // A run that passes its last statement pumps once more but makes no
+    // call for the missing statement.
+    calls = 0;
+    h.Desk.Pumps = 0;
+    h.Load("leftclick();timer();");
+    h.Engine.SetExecuteType(2);
+    h.Engine.Execute();
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(h.Desk.Pumps, 3);
 }
 
 TEST(EngineFlow, VariablesKeepTheirValuesFromOneRunToTheNext) {

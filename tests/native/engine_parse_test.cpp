@@ -18,6 +18,9 @@ TEST(EngineParse, CleaningDropsTabsSpacesCommentsAndLineBreaksAndLowerCasesOutsi
     // The character right after a closing "#" never opens a comment.
     EXPECT_EQ(h.Load("#a##b#"), "#b");
     EXPECT_EQ(h.Load("#x#\" A \"B"), "\" A \"b");
+    // Line breaks go only after cleaning, so one right after a closing "#" is
+    // that character, and the "#" after it opens a comment again.
+    EXPECT_EQ(h.Load("#a#\n#b#LeftClick();"), "leftclick();");
     // A "#" that is never closed removes the rest of the script.
     EXPECT_EQ(h.Load("leftclick();#rightclick();"), "leftclick();");
     EXPECT_EQ(h.Engine.LineCount, 1);

@@ -64,8 +64,10 @@ TEST(EngineStatements, FunctionsOfNumbers) {
                     "int(s,2);sin(s);message(s,normal);double(t,1);tan(t);message(t,normal);"
                     "int(z,0);log(z);message(z,normal);double(one,1);log(one);message(one,normal);"
                     "string(txt,hi);tan(txt);message(txt,normal);"
-                    "int(neg,-3);factorial(neg);message(neg,normal);endfunction();"),
-              (Texts{"120", "13", "24", "1", "1", "1", "1.5574077246549", "0", "0", "hi", "1"}));
+                    "int(neg,-3);factorial(neg);message(neg,normal);"
+                    "double(half,3.5);factorial(half);message(half,normal);"
+                    "double(wide,40000);factorial(wide);message(wide,normal);endfunction();"),
+              (Texts{"120", "13", "24", "1", "1", "1", "1.5574077246549", "0", "0", "hi", "1", "24", "40000"}));
 }
 
 TEST(EngineStatements, MessageShowsABoxOnlyForAStyleOfTheTable) {
