@@ -1,6 +1,6 @@
 #include "forms/Application.h"
 
-#include <windows.h>
+#include "automation/win32/WinApi.h"
 
 #include "forms/Form.h"
 
@@ -21,15 +21,6 @@ std::string ModuleFileName() {
     }
 }
 
-BOOL CALLBACK ApplyTaskVisible(HWND window, LPARAM visible) {
-    if (Form::IsFormWindow(window)) {
-        LONG_PTR ex = GetWindowLongPtrA(window, GWL_EXSTYLE);
-        ex = visible ? (ex & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) : (ex | WS_EX_TOOLWINDOW);
-        SetWindowLongPtrA(window, GWL_EXSTYLE, ex);
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 Application::Application() {
@@ -44,7 +35,7 @@ Application::Application() {
 
 void Application::SetTaskVisible(bool visible) {
     taskVisible_ = visible;
-    EnumThreadWindows(GetCurrentThreadId(), ApplyTaskVisible, visible ? 1 : 0);
+    for (Form* form : forms_) form->ApplyTaskVisible(visible);
 }
 
 void Application::End(int exitCode) {

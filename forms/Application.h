@@ -2,8 +2,11 @@
 // The application object: where the program lives, its title and whether it
 // appears in the task list. One per program, made at start-up.
 #include <string>
+#include <vector>
 
 namespace ombrelt::forms {
+
+class Form;
 
 class Application {
 public:
@@ -21,7 +24,8 @@ public:
     void SetTitle(std::string title) { title_ = std::move(title); }
 
     // Hidden from the task list: the program's forms become tool windows,
-    // which have no task-bar button and no Alt+Tab entry.
+    // which have no task-bar button and no Alt+Tab entry. A program without
+    // forms creates no window for this.
     bool TaskVisible() const { return taskVisible_; }
     void SetTaskVisible(bool visible);
 
@@ -30,6 +34,8 @@ public:
     [[noreturn]] void End(int exitCode = 0);
 
 private:
+    friend class Form;  // forms enrol themselves for their life
+    std::vector<Form*> forms_;
     std::string path_;
     std::string exeName_;
     std::string title_;

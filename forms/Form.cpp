@@ -1,9 +1,6 @@
 #include "forms/Form.h"
 
-#include <algorithm>
-
 #include "forms/Application.h"
-#include "forms/Timer.h"
 
 namespace ombrelt::forms {
 
@@ -27,8 +24,13 @@ bool RegisterFormClass(WNDPROC procedure) {
 
 }  // namespace
 
+Form::Form(Application& app) : app_(app) {
+    app_.forms_.push_back(this);
+}
+
 Form::~Form() {
     if (window_) DestroyWindow(window_);
+    std::erase(app_.forms_, this);
 }
 
 bool Form::Load(const FormLayout& layout) {
@@ -40,7 +42,6 @@ bool Form::Load(const FormLayout& layout) {
                     layout.Y, layout.Width, layout.Height, nullptr, nullptr, GetModuleHandleA(nullptr),
                     this);
     if (!window_) return false;
-    for (Timer* timer : timers_) timer->Apply();
     Form_Load();
     return true;
 }
@@ -53,18 +54,11 @@ void Form::Hide() {
     if (window_) ShowWindow(window_, SW_HIDE);
 }
 
-bool Form::IsFormWindow(HWND window) {
-    char name[sizeof kClassName + 1] = {};
-    return GetClassNameA(window, name, sizeof name) > 0 && std::string_view(name) == kClassName;
-}
-
-unsigned Form::AddTimer(Timer& timer) {
-    timers_.push_back(&timer);
-    return nextTimerId_++;
-}
-
-void Form::RemoveTimer(Timer& timer) {
-    timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
+void Form::ApplyTaskVisible(bool visible) {
+    if (!window_) return;
+    LONG_PTR ex = GetWindowLongPtrA(window_, GWL_EXSTYLE);
+    ex = visible ? (ex & ~static_cast<LONG_PTR>(WS_EX_TOOLWINDOW)) : (ex | WS_EX_TOOLWINDOW);
+    SetWindowLongPtrA(window_, GWL_EXSTYLE, ex);
 }
 
 LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,22 +88,9 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_TIMER:
-        DispatchTimer(wParam);
-        return 0;
-    default:
-        return DefWindowProcA(window_, message, wParam, lParam);
-    }
-}
-
-void Form::DispatchTimer(UINT_PTR id) {
-    for (Timer* timer : timers_) {
-        if (timer->Id() == id) {
-            timer->Tick();
-            return;
-        }
-    }
+    // Each message that forms handle becomes a call of its named handler
+    // here; so far none does, so all get the default processing.
+    return DefWindowProcA(window_, message, wParam, lParam);
 }
 
 }  // namespace ombrelt::forms

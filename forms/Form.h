@@ -3,17 +3,14 @@
 // object to its window on WM_NCCREATE and turns messages into calls of named
 // handlers, so forms never unpack WPARAM or LPARAM themselves.
 //
-// A form is neither copyable nor movable: its window and its timers hold its
-// address.
-#include <windows.h>
+// A form is neither copyable nor movable: its window holds its address.
+#include "automation/win32/WinApi.h"
 
 #include <string>
-#include <vector>
 
 namespace ombrelt::forms {
 
 class Application;
-class Timer;
 
 struct FormLayout {
     std::string Caption;
@@ -24,13 +21,13 @@ struct FormLayout {
 
 class Form {
 public:
-    explicit Form(Application& app) : app_(app) {}
+    explicit Form(Application& app);
     virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Creates the window hidden, starts the timers that are enabled, then
-    // runs Form_Load. False when the window could not be created.
+    // Creates the window hidden, then runs Form_Load. False when the window
+    // could not be created.
     bool Load(const FormLayout& layout);
 
     HWND Handle() const { return window_; }
@@ -38,25 +35,18 @@ public:
     void Show();
     void Hide();
 
-    // True for windows made by a Form of this program.
-    static bool IsFormWindow(HWND window);
-
 protected:
     virtual void Form_Load() {}
 
 private:
-    friend class Timer;
-    unsigned AddTimer(Timer& timer);
-    void RemoveTimer(Timer& timer);
+    friend class Application;
+    void ApplyTaskVisible(bool visible);
 
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void DispatchTimer(UINT_PTR id);
 
     Application& app_;
     HWND window_ = nullptr;
-    std::vector<Timer*> timers_;
-    unsigned nextTimerId_ = 1;
 };
 
 }  // namespace ombrelt::forms

@@ -1,6 +1,6 @@
 #include "forms/MessageLoop.h"
 
-#include <windows.h>
+#include "automation/win32/WinApi.h"
 
 namespace ombrelt::forms {
 

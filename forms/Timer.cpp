@@ -1,26 +1,40 @@
 #include "forms/Timer.h"
 
-#include <windows.h>
+#include <algorithm>
+#include <vector>
 
-#include "forms/Form.h"
+#include "automation/win32/WinApi.h"
 
 namespace ombrelt::forms {
 
-Timer::Timer(Form& owner, std::function<void()> onTick, int interval, bool enabled)
-    : owner_(owner), onTick_(std::move(onTick)), id_(owner.AddTimer(*this)), interval_(interval),
-      enabled_(enabled) {
+namespace {
+
+// The thread's live timers. A thread timer's callback gets only the system's
+// id, so this lookup is the one way back to the object; each timer adds and
+// removes itself, so nothing outlives the timers it names.
+thread_local std::vector<Timer*> liveTimers;
+
+void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+    Timer::Dispatch(id);
+}
+
+}  // namespace
+
+Timer::Timer(std::function<void()> onTick, int interval, bool enabled)
+    : onTick_(std::move(onTick)), interval_(interval < 0 ? 0 : interval), enabled_(enabled) {
+    liveTimers.push_back(this);
     Apply();
 }
 
 Timer::~Timer() {
     enabled_ = false;
     Apply();
-    owner_.RemoveTimer(*this);
+    liveTimers.erase(std::remove(liveTimers.begin(), liveTimers.end(), this), liveTimers.end());
 }
 
 void Timer::SetInterval(int milliseconds) {
     interval_ = milliseconds < 0 ? 0 : milliseconds;
-    Apply();  // a new interval restarts the count
+    Apply();
 }
 
 void Timer::SetEnabled(bool enabled) {
@@ -30,14 +44,23 @@ void Timer::SetEnabled(bool enabled) {
 }
 
 void Timer::Apply() {
-    HWND window = owner_.Handle();
-    const bool wanted = window && enabled_ && interval_ > 0;
-    if (wanted) {
-        // SetTimer with an id in use replaces that timer: the interval starts anew.
-        running_ = SetTimer(window, id_, static_cast<UINT>(interval_), nullptr) != 0;
-    } else if (running_) {
-        if (window) KillTimer(window, id_);
-        running_ = false;
+    if (enabled_ && interval_ > 0) {
+        // With the id of a running thread timer, SetTimer replaces it and
+        // keeps the id: the interval starts anew.
+        const UINT_PTR id = SetTimer(nullptr, systemId_, static_cast<UINT>(interval_), TimerProc);
+        if (id != 0) systemId_ = id;
+    } else if (systemId_ != 0) {
+        KillTimer(nullptr, systemId_);
+        systemId_ = 0;
+    }
+}
+
+void Timer::Dispatch(std::uintptr_t systemId) {
+    for (Timer* timer : liveTimers) {
+        if (timer->systemId_ == systemId) {
+            timer->Tick();
+            return;
+        }
     }
 }
 

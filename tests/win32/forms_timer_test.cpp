@@ -25,12 +25,15 @@ bool PumpUntil(const std::function<bool()>& done, DWORD limitMs = 2000) {
     return true;
 }
 
-struct TwoTimerForm : Form {
-    using Form::Form;
+struct TwoTimers {
     int longTicks = 0, depth = 0, maxDepth = 0, fastTicks = 0, fastDuringLong = 0;
     // Its handler pumps for 100 ms, as a script run does.
-    Timer tmrLong{*this, [this] { LongTick(); }, 1, true};
-    Timer tmrFast{*this, [this] { ++fastTicks; if (depth > 0) ++fastDuringLong; }, 1, true};
+    Timer tmrLong{[this] { LongTick(); }, 1, true};
+    Timer tmrFast{[this] {
+                      ++fastTicks;
+                      if (depth > 0) ++fastDuringLong;
+                  },
+                  1, true};
 
     void LongTick() {
         ++longTicks;
@@ -44,25 +47,30 @@ struct TwoTimerForm : Form {
 }  // namespace
 
 TEST(FormsTimer, HandlerIsNeverReenteredWhileOtherTimersTick) {
-    Application app;
-    TwoTimerForm form(app);
-    ASSERT_TRUE(form.Load({}));
-    ASSERT_TRUE(PumpUntil([&] { return form.longTicks >= 2; }));
-    EXPECT_EQ(form.maxDepth, 1);         // 1 ms ticks arrived during each 100 ms handler, none ran
-    EXPECT_TRUE(form.tmrLong.Enabled());  // the timer stayed on throughout
-    EXPECT_GT(form.fastDuringLong, 3);   // another timer does tick inside the handler
+    TwoTimers timers;
+    ASSERT_TRUE(PumpUntil([&] { return timers.longTicks >= 2; }));
+    EXPECT_EQ(timers.maxDepth, 1);         // 1 ms ticks arrived during each 100 ms handler, none ran
+    EXPECT_TRUE(timers.tmrLong.Enabled());  // the timer stayed on throughout
+    EXPECT_GT(timers.fastDuringLong, 3);   // another timer does tick inside the handler
+}
+
+TEST(FormsTimer, TicksInsideAModalMessageBox) {
+    int ticks = 0;
+    Timer closer{[&] {
+                     if (++ticks == 5) PostMessageA(FindWindowA("#32770", "forms timer test"), WM_CLOSE, 0, 0);
+                 },
+                 1, true};
+    MessageBoxA(nullptr, "closes itself", "forms timer test", MB_OK);
+    EXPECT_GE(ticks, 5);
 }
 
 TEST(FormsTimer, TicksOnlyWhileEnabledWithAnInterval) {
-    Application app;
-    struct : Form {
-        using Form::Form;
+    struct {
         int ticks = 0;
-        Timer tmr{*this, [this] {
-                      if (++ticks == 2) tmr.SetEnabled(false);  // a handler may stop its own timer
-                  }};
-    } form(app);
-    ASSERT_TRUE(form.Load({}));
+        Timer tmr{[this] {
+            if (++ticks == 2) tmr.SetEnabled(false);  // a handler may stop its own timer
+        }};
+    } form;
 
     EXPECT_FALSE(PumpUntil([&] { return form.ticks > 0; }, 60));  // disabled, interval 0
     form.tmr.SetEnabled(true);
