@@ -1,0 +1,164 @@
+#include "player_driver.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "Compiler/ScriptPayload.h"
+
+namespace ombrelt::e2e {
+
+std::string OwnFolder() {
+    char path[MAX_PATH * 2] = {};
+    const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string file(path, n);
+    return file.substr(0, file.find_last_of('\\'));
+}
+
+ScratchFolder::ScratchFolder() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    static int serial = 0;
+    path_ = std::string(temp) + "ombrelt_player_e2e_" + std::to_string(GetCurrentProcessId()) + "_" +
+            std::to_string(++serial);
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA(File(found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path_.c_str());
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+std::string MakeCompiled(const ScratchFolder& folder, const std::string& name, char flag,
+                         const std::string& script) {
+    static const std::string player = ReadFileBytes(OwnFolder() + "\\Compiler.dll");
+    const std::string path = folder.File(name);
+    const auto compiled = WriteScriptPayload(player, flag, script);
+    if (!compiled || !WriteFileBytes(path, *compiled)) return {};
+    return path;
+}
+
+Process::Process(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::string line = commandLine;
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        id_ = info.dwProcessId;
+    }
+}
+
+Process::~Process() {
+    if (!process_) return;
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+}
+
+std::optional<DWORD> Process::WaitExit(DWORD limitMs) {
+    if (!process_ || WaitForSingleObject(process_, limitMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+bool Process::Running() {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+std::vector<HWND> WindowsOf(DWORD processId) {
+    struct Search {
+        DWORD id;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.id) s.found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool HasVisibleWindow(DWORD processId) {
+    const auto windows = WindowsOf(processId);
+    return std::any_of(windows.begin(), windows.end(), [](HWND w) { return IsWindowVisible(w) != 0; });
+}
+
+HWND WaitForMessageBox(DWORD processId, DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    do {
+        for (HWND window : WindowsOf(processId)) {
+            char cls[16] = {};
+            GetClassNameA(window, cls, sizeof cls);
+            if (std::string(cls) == "#32770" && IsWindowVisible(window)) return window;
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < limitMs);
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[16] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (_stricmp(cls, "Static") != 0) continue;
+        char buffer[1024] = {};
+        GetWindowTextA(child, buffer, sizeof buffer);
+        if (std::string(buffer).size() > text.size()) text = buffer;
+    }
+    return text;
+}
+
+void CloseMessageBox(HWND box) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+}
+
+namespace {
+
+void Key(WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void PressCtrl0(DWORD holdMs) {
+    Key(VK_CONTROL, false);
+    Sleep(20);
+    Key('0', false);
+    Sleep(holdMs);  // the player polls about every 10 ms
+    Key('0', true);
+    Key(VK_CONTROL, true);
+}
+
+}  // namespace ombrelt::e2e

@@ -1,0 +1,81 @@
+#pragma once
+// The driver's side of the player's end-to-end tests: makes compiled
+// executables from scripts (a copy of the built player with a payload), runs
+// them, and watches and drives them as a person would.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ombrelt::e2e {
+
+// How long a compiled executable may take to start under Wine, with margin.
+inline constexpr DWORD kStartLimit = 5000;
+
+inline std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+// This test program's folder (the built player is copied beside it).
+std::string OwnFolder();
+
+// A scratch folder of its own per test program run, removed with its files.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+std::string ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Writes a compiled executable: the player with flag and script appended.
+// Returns its path.
+std::string MakeCompiled(const ScratchFolder& folder, const std::string& name, char flag,
+                         const std::string& script);
+
+// A started program, ended by its handle (with a time limit) when the test
+// lets go of it.
+class Process {
+public:
+    explicit Process(const std::string& commandLine);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+    DWORD Id() const { return id_; }
+    // The exit code once it has ended within the limit; nothing otherwise.
+    std::optional<DWORD> WaitExit(DWORD limitMs);
+    bool Running();
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// Top-level windows of a process.
+std::vector<HWND> WindowsOf(DWORD processId);
+bool HasVisibleWindow(DWORD processId);
+
+// Waits up to limitMs for a visible message box of the process.
+HWND WaitForMessageBox(DWORD processId, DWORD limitMs);
+// The message text of a message box (its longest static text).
+std::string MessageBoxText(HWND box);
+// Presses its OK button.
+void CloseMessageBox(HWND box);
+
+// Ctrl+0 typed as real input, the 0 key held for holdMs.
+void PressCtrl0(DWORD holdMs = 60);
+
+// Sleeps, while the driver keeps no windows of its own.
+inline void Pause(DWORD ms) { Sleep(ms); }
+
+}  // namespace ombrelt::e2e
