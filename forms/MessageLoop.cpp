@@ -2,6 +2,8 @@
 
 #include "automation/win32/WinApi.h"
 
+#include "forms/Form.h"
+
 namespace ombrelt::forms {
 
 bool DoEvents() {
@@ -11,6 +13,7 @@ bool DoEvents() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return false;
         }
+        if (Form::PreTranslate(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -23,6 +26,7 @@ int RunMessageLoop() {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
         if (got == 0) return static_cast<int>(message.wParam);
         if (got < 0) return -1;
+        if (Form::PreTranslate(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -1,0 +1,48 @@
+#pragma once
+// The editor's run state: the program-wide values its windows share. The
+// program owns one (editor::Program); a test makes a fresh one. Repeat,
+// ignore pauses, the pause factor and the selected window are the engine's
+// (AutomationState), shared with the scripts.
+//
+// Each part of the editor keeps its members in its own section.
+#include <cstdint>
+#include <string>
+
+namespace ombrelt::editor {
+
+struct EditorState {
+    // Script text: the script handed to the engine and built by the recorder.
+    std::string ScriptText;
+
+    // Settings (the other two flags are AutomationState::RepeatEnabled and
+    // IgnorePauses).
+    bool RecordMouseMoves = false;
+    bool UseExtendedClicks = false;
+    bool StartInBasicMode = false;
+    bool FirstRun = false;  // no settings file was found at start-up
+
+    // Recorder
+    bool IsRecording = false;
+    bool RecordStartedByHotkey = false;
+    std::int32_t RecordSeconds = 0;  // also counted during timed runs
+
+    // Playback
+    bool IsPaused = false;
+
+    // Time correction
+    double OriginalPlayTime = 0.0;
+    std::string PausePercentText;
+
+    // White Debug
+    bool WhiteFromBasic = false;
+    std::int32_t WhiteLineCount = 0;  // advanced by the engine's hooks
+
+    // Basic mode
+    std::int32_t PlayXCount = 0;
+    std::int32_t PlayXDone = 0;
+
+    // Find and replace
+    bool FindFreshStart = false;
+};
+
+}  // namespace ombrelt::editor

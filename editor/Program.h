@@ -1,0 +1,103 @@
+#pragma once
+// The editor program: owns the application object, the desktop, the shared
+// automation state, the one script engine, the editor's run state and its
+// windows. Windows reach each other only through it; each is created on its
+// first reference through its accessor (Main(), Basic(), ...), which the
+// window's own .cpp file defines.
+#include "automation/win32/WinApi.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "automation/AutomationState.h"
+#include "automation/win32/Win32Desktop.h"
+#include "editor/EditorState.h"
+#include "editor/UpdateCheckPort.h"
+#include "engine/SC.h"
+#include "forms/Application.h"
+#include "forms/Form.h"
+
+namespace ombrelt::editor {
+
+class frmMain;
+class frmSplash2;
+class frmChoice;
+class frmSettings;
+class frmAbout;
+class frmBasic;
+class frmWhite;
+class frmDebug;
+class frmFind;
+class frmReplace;
+
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The start-up road: the splash window's initialisation and loading;
+    // the splash shows itself. The message loop runs the rest.
+    void Start();
+
+    forms::Application& App() { return app_; }
+    win32::Win32Desktop& Desktop() { return desktop_; }
+    AutomationState& Automation() { return automation_; }
+    SC& ScriptEngine() { return engine_; }
+    EditorState& State() { return state_; }
+
+    // The windows (each defined in its own .cpp file).
+    frmMain& Main();
+    frmSplash2& Splash();
+    frmChoice& Choice();
+    frmSettings& Settings();
+    frmAbout& About();
+    frmBasic& Basic();
+    frmWhite& White();
+    frmDebug& Debug();
+    frmFind& Find();
+    frmReplace& Replace();
+
+    // Basic mode. Until the basic-mode window exists the advanced-mode window
+    // stands in (BasicModeLink.cpp); frmBasic.cpp takes these over.
+    void ShowBasicWindow();
+    // Steps 2 to 4 and 6 of the switch from the advanced-mode window: hand
+    // the hot keys, the caption and the text over and show the basic window.
+    void EnterBasicMode(const std::string& mainCaption, const std::string& scriptText);
+
+    // settings.dat beside the program.
+    std::string SettingsPath() const;
+    void LoadSettings();
+    void SaveSettings();
+
+    // Ends the process at once (no further window events). Tests replace
+    // OnEnd to see the end without ending.
+    std::function<void()> OnEnd;
+    void End();
+
+    // Makes the splash window's update check; tests replace it.
+    std::function<std::unique_ptr<UpdateCheckPort>()> MakeUpdateCheck;
+
+    // The system shell library, loaded at start-up and kept for good.
+    HMODULE Shell32Handle = nullptr;
+
+private:
+    template <class W>
+    W& Window(std::unique_ptr<forms::Form>& slot) {
+        if (!slot) slot = std::make_unique<W>(*this);
+        return static_cast<W&>(*slot);
+    }
+
+    forms::Application app_;
+    win32::Win32Desktop desktop_;
+    AutomationState automation_;
+    EditorState state_;
+    SC engine_;
+
+    std::unique_ptr<forms::Form> main_, splash_, choice_, settings_, about_, basic_, white_, debug_, find_,
+        replace_;
+};
+
+}  // namespace ombrelt::editor
