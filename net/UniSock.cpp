@@ -1,0 +1,180 @@
+// UniSock: construction, the event window and its procedure, states, and the
+// notifications that drive the object.
+#include "net/TextLines.h"
+#include "net/UniSockInternal.h"
+
+namespace ombrelt::net {
+namespace {
+
+HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
+
+}  // namespace
+
+UniSock::UniSock() {
+    const auto identity = reinterpret_cast<std::uintptr_t>(this);
+    const std::wstring className = ClassNameOf(identity);
+    if (windowClass_.Register(className, &UniSock::WindowProcedure, ModuleInstance())) {
+        const std::wstring title = TitleOf(identity);
+        window_.Attach(CreateWindowExW(0, className.c_str(), title.c_str(), 0, 0, 0, 0, 0, nullptr,
+                                       nullptr, ModuleInstance(), this));
+        if (window_.Get()) winsock_.Start();
+    }
+}
+
+UniSock::~UniSock() {
+    try {
+        CloseSocket();
+    } catch (...) {
+        // an event handler threw; the object goes all the same
+    }
+    EndLookup();
+    if (window_.Get()) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
+}
+
+LRESULT CALLBACK UniSock::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<UniSock*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || (message != kLookupMessage && message != kSocketMessage))
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->WndProc(window, message, wParam, lParam);
+}
+
+LRESULT UniSock::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (message == kLookupMessage)
+            LookupDone(reinterpret_cast<HANDLE>(wParam), WSAGETASYNCERROR(lParam));
+        else
+            SocketNotification(wParam, lParam);
+    } catch (const UniSockError& error) {
+        // Raised by the object's own code inside a notification (a connect
+        // after a lookup that cannot use the address): tell the owner.
+        try {
+            SetState(UniSockState::Error, error.Source().substr(sizeof("UniSock.") - 1), error.Number());
+        } catch (...) {
+        }
+    } catch (...) {
+        // from an event handler; nothing can carry it further
+    }
+    return 0;
+}
+
+void UniSock::LookupDone(HANDLE task, int error) {
+    // A late reply of a lookup that was cancelled or replaced is not ours.
+    if (!lookupTask_ || task != lookupTask_.Get()) return;
+    lookupTask_.Done();
+    if (error != 0) {
+        lookupBuffer_.Free();
+        SetState(UniSockState::Error, "Connect", error);
+        return;
+    }
+    SetState(UniSockState::HostResolved);
+    std::uint32_t ip = 0;
+    const bool found = lookupBuffer_ && FirstAddress(static_cast<const hostent*>(lookupBuffer_.Get()), ip);
+    lookupBuffer_.Free();
+    if (!found) {
+        SetState(UniSockState::Error, "Connect", WSANO_DATA);
+        return;
+    }
+    ConnectIP(ip);
+}
+
+void UniSock::SocketNotification(WPARAM wParam, LPARAM lParam) {
+    const auto socket = static_cast<SOCKET>(wParam);
+    const int eventCode = WSAGETSELECTEVENT(lParam);
+    const int error = WSAGETSELECTERROR(lParam);
+    if (socket_ && socket == socket_.Get()) {
+        if (error != 0)
+            SetState(UniSockState::Error, "WndProc", error);
+        else
+            Private_Message(eventCode);
+    } else if (requestSocket_ && socket == requestSocket_.Get()) {
+        if (error != 0)
+            SetState(UniSockState::Error, "WndProc", error);
+        else if (eventCode == FD_READ)
+            ReceiveEarlyData();
+    } else if (socket_) {
+        // A connection this listener accepted and another object took over:
+        // notifications queued here before the hand-over belong to that object.
+        const auto it = acceptorWindows_.find(socket);
+        if (it != acceptorWindows_.end()) PostMessageW(it->second, kSocketMessage, wParam, lParam);
+    }
+}
+
+void UniSock::Private_Message(int eventCode) {
+    switch (eventCode) {
+    case FD_ACCEPT: OnAccept(); break;
+    case FD_CONNECT: OnConnect(); break;
+    case FD_READ: OnRead(); break;
+    case FD_WRITE: Drain(); break;
+    case FD_CLOSE: OnClose(); break;
+    default: break;
+    }
+}
+
+void UniSock::SetState(std::int32_t newState, const std::string& source, std::int32_t errNumber,
+                       std::string description) {
+    if (newState != UniSockState::Error) state_ = newState;
+    Raise(Events.StatusChange, newState);
+    if (errNumber == 0) return;
+    if (description.empty()) description = ErrorDescription(errNumber);
+    UniSockErrorEvent error;
+    error.Number = errNumber;
+    error.Description = std::move(description);
+    error.Source = source.empty() ? "UniSock" : "UniSock." + source;
+    const std::string title = error.Source;
+    Raise(Events.Error, error);
+    if (!error.CancelDisplay)
+        MessageBoxA(nullptr, error.Description.c_str(), title.c_str(), MB_ICONEXCLAMATION | MB_OK);
+}
+
+void UniSock::OnAccept() {
+    if (requestSocket_) {
+        // A ConnectionRequest handler pumped messages: offer this connection
+        // once it has returned, so the one it is deciding is not replaced.
+        PostMessageW(window_.Get(), kSocketMessage, socket_.Get(), WSAMAKESELECTREPLY(FD_ACCEPT, 0));
+        return;
+    }
+    sockaddr_in address{};
+    int length = sizeof address;
+    const SOCKET accepted = accept(socket_.Get(), reinterpret_cast<sockaddr*>(&address), &length);
+    if (accepted != INVALID_SOCKET) {
+        requestSocket_ = Socket(accepted);
+        requestAddress_ = address;
+        Raise(Events.ConnectionRequest, reinterpret_cast<std::uintptr_t>(this));
+    } else {
+        SetState(UniSockState::Error, "Private_Message", WSAGetLastError());
+    }
+    requestAddress_ = {};
+    requestEarlyData_.clear();
+    // Nobody took the connection over: it is closed at once.
+    if (const int error = requestSocket_.Close(); error != 0)
+        SetState(UniSockState::Error, "Private_Message", error);
+}
+
+void UniSock::OnConnect() {
+    sockaddr_in peer{};
+    int length = sizeof peer;
+    if (getpeername(socket_.Get(), reinterpret_cast<sockaddr*>(&peer), &length) != 0) {
+        SetState(UniSockState::Error, "Private_Message", WSAGetLastError());
+        return;
+    }
+    remotePort_ = ntohs(peer.sin_port);
+    remoteIP_ = peer.sin_addr.s_addr;
+    SetState(UniSockState::Connected);
+    Raise(Events.Connect);
+}
+
+void UniSock::OnClose() {
+    // Bytes the peer sent before closing may still wait in the socket: hand
+    // them on before the socket and whatever it holds are closed.
+    for (int i = 0; i < 1024 && socket_ && protocol_ == 0 && Waiting(socket_.Get()) > 0; ++i)
+        ReceiveStream();
+    if (!socket_) return;  // a handler closed it already
+    Raise(Events.Closing);
+    CloseSocket();
+}
+
+}  // namespace ombrelt::net
