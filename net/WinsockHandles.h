@@ -2,7 +2,7 @@
 // Owners of the socket class's system resources: each releases its resource
 // once, cannot be copied and hands it on when moved.
 #include <winsock2.h>
-#include <windows.h>
+#include "automation/win32/WinApi.h"  // windows.h without the macros that rename methods
 
 #include <string>
 #include <utility>
