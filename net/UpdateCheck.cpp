@@ -33,6 +33,7 @@ void UpdateCheck::Start() {
     } catch (const UniSockError&) {
         // an address that cannot be used: no connection, as the wait will tell
     }
+    if (wait_ == 0) return;
     // The wait's timer is identified by this object's address on the
     // socket's window, so its procedure finds the object without a table.
     waiting_ = socket_.EventWindow() &&

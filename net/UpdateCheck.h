@@ -20,8 +20,9 @@
 //   StopWaiting()                the splash was clicked: the wait ends with
 //                                no verdict (replies are still tested)
 //
-// The socket stays open for the life of the object, so a late reply is still
-// tested. Neither copyable nor movable: its socket's events and its timer
+// A wait of 0 starts no wait at all, for a host that times the connection
+// itself (NoConnection and NoReply then never come). The socket stays open
+// for the life of the object, so a late reply is still tested. Neither copyable nor movable: its socket's events and its timer
 // hold its address.
 #include <cstdint>
 #include <functional>

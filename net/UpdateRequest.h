@@ -15,8 +15,6 @@ std::string BuildHttpGet(std::string_view page, std::string_view host);
 namespace net {
 
 inline constexpr std::string_view UpdatePage = "ombreltupdate.php?currversion=1.4";
-inline constexpr std::string_view UpdateQuestion = "There is an update available, would you like to update?";
-inline constexpr std::string_view UpdateTitle = "Update";
 
 std::string UpdateRequest(std::string_view host);
 std::string UpdateDownloadUrl(std::string_view host);

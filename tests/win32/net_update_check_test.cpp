@@ -155,6 +155,15 @@ TEST(NetUpdateCheck, StopWaitingEndsTheWaitWithoutAVerdict) {
     EXPECT_EQ(log.lines, (std::vector<std::string>{"connected"}));
 }
 
+TEST(NetUpdateCheck, NoWaitLeavesTheTimingToTheHost) {
+    UpdateCheck check("127.0.0.1", ClosedPort(), 0);
+    CheckLog log(check);
+    check.Start();
+    EXPECT_FALSE(check.Waiting());
+    PumpFor(200);
+    EXPECT_TRUE(log.lines.empty());
+}
+
 TEST(NetUpdateCheck, BuildHostIsTheDefault) {
     UpdateCheck check;  // not started: the default host must not be looked up here
     EXPECT_EQ(check.Host(), UpdateCheck::BuildHost());
