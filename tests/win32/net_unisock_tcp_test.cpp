@@ -209,6 +209,24 @@ TEST(NetUniSock, FailedConnectionsReportThroughErrorAndKeepTheState) {
     }
 }
 
+TEST(NetUniSock, ALookupOvertakenByCloseOrAnotherConnectIsIgnored) {
+    LoopbackServer server([](Peer& peer) { peer.AwaitClose(); });
+    UniSock sock;
+    EventLog log(sock);
+    ASSERT_TRUE(sock.Connect("localhost", server.Port()));
+    EXPECT_TRUE(sock.CloseSocket());
+    PumpFor(150);  // the lookup's reply, if it comes, finds nothing to do
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"status 4", "status 8", "status 0"}));
+
+    log.lines.clear();
+    ASSERT_TRUE(sock.Connect("localhost", ClosedPort()));
+    ASSERT_TRUE(sock.Connect("localhost", server.Port()));  // replaces the first lookup
+    ASSERT_TRUE(log.Await("connect"));
+    PumpFor(100);
+    EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "status 5"), 1);
+    EXPECT_EQ(sock.RemotePort(), server.Port());
+}
+
 TEST(NetUniSock, PeerThatSendsAndClosesGivesDataThenClosing) {
     LoopbackServer server([](Peer& peer) { peer.Send(std::string(100000, 'z') + "bye"); });
     UniSock sock;
