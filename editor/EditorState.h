@@ -41,8 +41,15 @@ struct EditorState {
     std::int32_t PlayXCount = 0;
     std::int32_t PlayXDone = 0;
 
-    // Find and replace
+    // Find and replace: the stored search, kept between searches.
     bool FindFreshStart = false;
+    std::string FindText;
+    bool FindMatchCase = false;
+    bool FindDown = true;
+    std::int32_t FindStart = 0;  // caret position when the last search began or ended
+
+    // Script files: the path of the script last opened or saved, "" for a new one.
+    std::string CurrentFilePath;
 };
 
 }  // namespace ombrelt::editor

@@ -1,18 +1,175 @@
-// The advanced-mode window's files, find and replace, and debug commands.
+// The advanced-mode window's files (New, Open, Save, Save As, Compile), find
+// and replace, and debug commands.
+#include "editor/Compile.h"
+#include "editor/EditCommands.h"
+#include "editor/FileAccess.h"
+#include "editor/FindText.h"
 #include "editor/Program.h"
+#include "editor/ScriptFile.h"
+#include "editor/frmDebug.h"
+#include "editor/frmFind.h"
 #include "editor/frmMain.h"
+#include "editor/frmReplace.h"
+#include "editor/mdlFile.h"
+#include "automation/mdlTime.h"
+#include "forms/Application.h"
+#include "forms/Dialogs.h"
 
 namespace ombrelt::editor {
+namespace {
 
-void frmMain::mnuNew_Click() {}
-void frmMain::mnuFileOpen_Click() {}
-void frmMain::mnuFileSave_Click() {}
-void frmMain::mnuFileSaveAs_Click() {}
-void frmMain::mnuFileCompile_Click() {}
-void frmMain::mnuEditFind_Click() {}
-void frmMain::mnuEditFindNext_Click() {}
-void frmMain::mnuEditReplace_Click() {}
-void frmMain::mnuScriptDebug_Click() {}
-void frmMain::FindIt() {}
+// Upper case as the system code page has it, for searches that ignore case.
+std::string Upper(std::string text) {
+    if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// The file is replaced whole; a target that cannot be written stays as it
+// was, and the user is told so rather than left believing it was saved.
+void SaveScript(const std::string& path, const std::string& text) {
+    if (!WriteWholeFile(path, text))
+        forms::MsgBox(std::string(ScriptFile::SaveFailedMessage), MB_OK | MB_ICONEXCLAMATION,
+                      std::string(ScriptFile::ErrorTitle));
+}
+
+}  // namespace
+
+// Files
+
+void frmMain::mnuNew_Click() {
+    if (ScriptFile::NewNeedsQuestion(txtLog.Text()) &&
+        forms::MsgBox(std::string(ScriptFile::NewQuestion), MB_YESNO, std::string(ScriptFile::NewQuestionTitle)) !=
+            IDYES)
+        return;
+    mnuScriptStop_Click();
+    SetCaption(std::string(ScriptFile::NewCaption));
+    program_.State().CurrentFilePath.clear();
+    txtLog.SetText("");
+    txtLog.SetText(std::string(EmptyScript));
+}
+
+void frmMain::mnuFileOpen_Click() {
+    // Declining New's question keeps the current script; the dialog follows
+    // either way.
+    mnuNew_Click();
+    std::string path = mdlFile::ShowOpen(std::string(ScriptFile::OpenTitle), ScriptFile::OpenFilter,
+                                         std::string(ScriptFile::Extension));
+    if (!mdlFile::IsValidFileName(path) || path.empty()) return;
+    EditorState& state = program_.State();
+    program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
+
+    if (ScriptFile::IsCompiledPath(path)) {
+        // Caption and path stay: the executable is not the script's file.
+        const auto script = ScriptFile::ReadCompiledScript(path);
+        if (!script) {
+            forms::MsgBox(std::string(ScriptFile::NoScriptMessage), MB_OK | MB_ICONEXCLAMATION,
+                          std::string(ScriptFile::ErrorTitle));
+            return;
+        }
+        txtLog.SetText(*script);
+        state.ScriptText = txtLog.Text();
+        return;
+    }
+
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        forms::MsgBox(std::string(ScriptFile::ReadFailedMessage), MB_OK | MB_ICONEXCLAMATION,
+                      std::string(ScriptFile::ErrorTitle));
+        return;
+    }
+    SetCaption(ScriptFile::CaptionFor(path));
+    state.CurrentFilePath = path;
+    txtLog.SetText(bytes);
+    state.ScriptText = txtLog.Text();
+}
+
+void frmMain::mnuFileSave_Click() {
+    const std::string& path = program_.State().CurrentFilePath;
+    if (path.empty()) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    SaveScript(path, txtLog.Text());
+}
+
+void frmMain::mnuFileSaveAs_Click() {
+    std::string path = mdlFile::ShowSave(ScriptFile::SaveFilter, std::string(ScriptFile::Extension),
+                                         std::string(ScriptFile::SaveTitle));
+    mdlTime::Wait(program_.Desktop(), 200);
+    path = ScriptFile::WithExtension(path, ".ox");
+    if (!mdlFile::IsValidFileName(path) || path.empty()) return;
+    program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
+    SetCaption(ScriptFile::CaptionFor(path));
+    program_.State().CurrentFilePath = path;
+    SaveScript(path, txtLog.Text());
+}
+
+void frmMain::mnuFileCompile_Click() {
+    std::string path = mdlFile::ShowSave(Compile::Filter, std::string(Compile::Extension),
+                                         std::string(Compile::DialogTitle));
+    mdlTime::Wait(program_.Desktop(), 300);
+    path = ScriptFile::WithExtension(path, ".exe");
+    if (!mdlFile::IsValidFileName(path)) {
+        forms::MsgBox(std::string(Compile::InvalidName), MB_OK | MB_ICONERROR, std::string(Compile::ErrorTitle));
+        return;
+    }
+    const bool repeat =
+        forms::MsgBox(std::string(Compile::RepeatQuestion), MB_YESNO, std::string(Compile::RepeatTitle)) == IDYES;
+
+    // The player is read before the old file goes, so a missing player
+    // leaves an existing executable of that name alone.
+    std::string player;
+    const bool havePlayer = ReadWholeFile(App().Path() + "\\" + std::string(Compile::PlayerFile), player);
+    DeleteFilePath(path);
+    const auto executable = havePlayer ? Compile::BuildExecutable(player, repeat, txtLog.Text()) : std::nullopt;
+    if (!executable || !WriteWholeFile(path, *executable)) {
+        DeleteFilePath(path);  // no half-written executable
+        forms::MsgBox(std::string(Compile::Failed), MB_OK | MB_ICONERROR, std::string(Compile::ErrorTitle));
+        return;
+    }
+    forms::MsgBox(std::string(Compile::Done), MB_OK | MB_ICONEXCLAMATION, std::string(Compile::DoneTitle));
+}
+
+// Find and replace
+
+void frmMain::mnuEditFind_Click() {
+    program_.Find().Show();
+}
+
+void frmMain::mnuEditFindNext_Click() {
+    if (!program_.State().FindText.empty()) FindIt();
+}
+
+void frmMain::mnuEditReplace_Click() {
+    program_.Replace().Show();
+}
+
+void frmMain::FindIt() {
+    EditorState& state = program_.State();
+    const int caret = txtLog.SelStart();
+    // A search repeated from where the last one left the caret passes over
+    // the match it selected.
+    const bool skipCurrent = !state.FindFreshStart && state.FindStart == caret;
+    const std::string text = txtLog.Text();
+    const auto at = state.FindMatchCase
+                        ? FindText::Search(text, state.FindText, state.FindDown, caret, skipCurrent)
+                        : FindText::Search(Upper(text), Upper(state.FindText), state.FindDown, caret, skipCurrent);
+    if (at) {
+        txtLog.SetSelStart(static_cast<int>(*at));
+        txtLog.SetSelLength(static_cast<int>(state.FindText.size()));
+    } else {
+        forms::MsgBox(FindText::NotFoundMessage(state.FindText), MB_OK, App().Title());
+    }
+    state.FindStart = txtLog.SelStart();
+    state.FindFreshStart = false;
+}
+
+// Debug
+
+void frmMain::mnuScriptDebug_Click() {
+    frmDebug& debug = program_.Debug();
+    debug.Show();
+    debug.GetNewDebug();
+}
 
 }  // namespace ombrelt::editor

@@ -1,0 +1,30 @@
+// The common open and save dialogs of the File commands.
+#include "editor/mdlFile.h"
+#include "forms/Dialogs.h"
+
+namespace ombrelt::mdlFile {
+namespace {
+
+// The dialogs have no owner window and start with an empty file name; Save
+// does not ask before replacing a file (the commands replace it silently).
+forms::FileDialog Dialog(const std::string& title, std::string_view filter, const std::string& defaultExtension) {
+    forms::FileDialog dialog;
+    dialog.DialogTitle = title;
+    dialog.Filter = std::string(filter);
+    dialog.DefaultExt = defaultExtension;
+    return dialog;
+}
+
+}  // namespace
+
+std::string ShowOpen(const std::string& title, std::string_view filter, const std::string& defaultExtension) {
+    forms::FileDialog dialog = Dialog(title, filter, defaultExtension);
+    return dialog.ShowOpen(nullptr) ? dialog.FileName : std::string();
+}
+
+std::string ShowSave(std::string_view filter, const std::string& defaultExtension, const std::string& title) {
+    forms::FileDialog dialog = Dialog(title, filter, defaultExtension);
+    return dialog.ShowSave(nullptr) ? dialog.FileName : std::string();
+}
+
+}  // namespace ombrelt::mdlFile

@@ -1,0 +1,296 @@
+// The advanced-mode window's File, Find, Replace and Debug commands in
+// process, on a real editor control, with the real dialogs answered by a
+// thread of the test.
+#include <gtest/gtest.h>
+
+#include "Compiler/ScriptPayload.h"
+#include "editor/EditCommands.h"
+#include "editor/FileAccess.h"
+#include "editor/Program.h"
+#include "editor/frmDebug.h"
+#include "editor/frmFind.h"
+#include "editor/frmMain.h"
+#include "editor/frmReplace.h"
+#include "editor_files_dialogs.h"
+
+using namespace ombrelt;
+using ombrelt::testing::DialogAnswerer;
+
+namespace {
+
+class EditorFilesWindow : public ::testing::Test {
+protected:
+    EditorFilesWindow() {
+        program.OnEnd = [] {};
+        char temp[MAX_PATH] = {};
+        GetTempPathA(sizeof temp, temp);
+        folder = std::string(temp) + "ombrelt_editor_files_" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    ~EditorFilesWindow() override {
+        for (const char* name : {"a.ox", "b.ox", "run.exe", "bad.exe", "upper.EXE", "x.exe"})
+            DeleteFileA(File(name).c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+
+    std::string File(const std::string& name) const { return folder + "\\" + name; }
+    std::string Read(const std::string& path) const {
+        std::string bytes;
+        editor::ReadWholeFile(path, bytes);
+        return bytes;
+    }
+    void Select(int start, int length) {
+        main.txtLog.SetSelStart(start);
+        main.txtLog.SetSelLength(length);
+    }
+    std::pair<int, int> Selection() const { return {main.txtLog.SelStart(), main.txtLog.SelLength()}; }
+
+    editor::Program program;
+    editor::frmMain& main = program.Main();
+    editor::EditorState& state = program.State();
+    std::string folder;
+};
+
+using Sel = std::pair<int, int>;
+
+}  // namespace
+
+TEST_F(EditorFilesWindow, FindRunsTheStoredSearchAndFindNextMovesOn) {
+    main.txtLog.SetText("Pause(1);\r\npause(2);\r\nPAUSE(3);");
+    Select(0, 0);
+
+    editor::frmFind& find = program.Find();
+    find.Show();
+    find.txtFind.SetText("pause");
+    find.cmdFind_Click();  // down, ignoring case, from the caret itself
+    EXPECT_FALSE(find.Loaded());
+    EXPECT_EQ(Selection(), Sel(0, 5));
+    main.mnuEditFindNext_Click();
+    EXPECT_EQ(Selection(), Sel(11, 5));
+    main.mnuEditFindNext_Click();
+    EXPECT_EQ(Selection(), Sel(22, 5));
+
+    {
+        DialogAnswerer answers;
+        answers.Press(IDOK);
+        main.mnuEditFindNext_Click();  // no further match: the selection stays
+        ASSERT_EQ(answers.Dialogs().size(), 1u);
+        EXPECT_EQ(answers.Dialogs()[0].Text, "Cannot find \"pause\"");
+        EXPECT_EQ(answers.Dialogs()[0].Title, "");
+    }
+    EXPECT_EQ(Selection(), Sel(22, 5));
+
+    // The dialog starts with the selected text; up and match case.
+    find.Show();
+    EXPECT_EQ(find.txtFind.Text(), "PAUSE");
+    find.txtFind.SetText("Pause");
+    find.chkMatch.SetValue(1);
+    find.optUp.SetValue(true);
+    find.cmdFind_Click();
+    EXPECT_EQ(Selection(), Sel(0, 5));
+}
+
+TEST_F(EditorFilesWindow, FindUpFromTheStartAndFindNextWithoutASearchText) {
+    main.txtLog.SetText("abc abc");
+    Select(0, 0);
+    main.mnuEditFindNext_Click();  // nothing stored yet: nothing happens
+    EXPECT_EQ(Selection(), Sel(0, 0));
+
+    state.FindText = "abc";
+    state.FindDown = false;
+    DialogAnswerer answers;
+    answers.Press(IDOK);
+    main.FindIt();
+    ASSERT_EQ(answers.Dialogs().size(), 1u);
+    EXPECT_EQ(answers.Dialogs()[0].Text, "Cannot find \"abc\"");
+
+    Select(7, 0);  // right after the last match
+    main.FindIt();
+    EXPECT_EQ(Selection(), Sel(4, 3));
+    main.FindIt();
+    EXPECT_EQ(Selection(), Sel(0, 3));
+}
+
+TEST_F(EditorFilesWindow, ReplaceAllIsCaseSensitiveAndUnloadsTheDialog) {
+    main.txtLog.SetText("Pause(1);pause(2);Pause(3);");
+    editor::frmReplace& replace = program.Replace();
+    replace.Show();
+    replace.txtFind.SetText("Pause");
+    replace.txtReplace.SetText("Wait");
+    replace.cmdReplaceAll_Click();
+    EXPECT_EQ(main.txtLog.Text(), "Wait(1);pause(2);Wait(3);");
+    EXPECT_FALSE(replace.Loaded());
+
+    replace.Show();
+    replace.txtReplace.SetText("x");
+    replace.cmdReplaceAll_Click();  // empty find text
+    EXPECT_EQ(main.txtLog.Text(), "Wait(1);pause(2);Wait(3);");
+}
+
+TEST_F(EditorFilesWindow, DebugAppendsTheListingAndClosingOnlyHides) {
+    std::string script = "Function(Main);Long(n, 5);EndFunction();";
+    program.ScriptEngine().Initialize(script);
+    const std::string listing = program.ScriptEngine().GetDebug();
+    ASSERT_FALSE(listing.empty());
+
+    main.mnuScriptDebug_Click();
+    editor::frmDebug& debug = program.Debug();
+    EXPECT_TRUE(debug.Visible());
+    EXPECT_EQ(debug.txtDebug.Text(), listing);
+    debug.cmdGetDebug_Click();
+    EXPECT_EQ(debug.txtDebug.Text(), listing + listing);
+
+    SendMessageA(debug.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(debug.Loaded());
+    EXPECT_FALSE(debug.Visible());
+    main.mnuScriptDebug_Click();
+    EXPECT_TRUE(debug.Visible());
+    EXPECT_EQ(debug.txtDebug.Text(), listing + listing + listing);
+}
+
+TEST_F(EditorFilesWindow, NewAsksBeforeDiscardingAScript) {
+    {
+        DialogAnswerer answers;  // the untouched script: no question
+        main.mnuNew_Click();
+        EXPECT_TRUE(answers.Dialogs().empty());
+    }
+    main.txtLog.SetText("LeftClick();");
+    main.SetCaption("Ombrelt - a.ox");
+    state.CurrentFilePath = File("a.ox");
+    {
+        DialogAnswerer answers;
+        answers.Press(IDNO);
+        main.mnuNew_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 1u);
+        EXPECT_EQ(answers.Dialogs()[0].Title, "Confirm Recording");
+        EXPECT_EQ(main.txtLog.Text(), "LeftClick();");
+        EXPECT_EQ(state.CurrentFilePath, File("a.ox"));
+    }
+    {
+        DialogAnswerer answers;
+        answers.Press(IDYES);
+        main.mnuNew_Click();
+        EXPECT_EQ(main.txtLog.Text(), editor::EmptyScript);
+        EXPECT_EQ(main.Caption(), "Ombrelt");
+        EXPECT_EQ(state.CurrentFilePath, "");
+    }
+}
+
+TEST_F(EditorFilesWindow, SaveAsSaveAndOpenKeepTheScriptByteForByte) {
+    const std::string script = "Function(Main);\r\n  MsgBox(\"Caf\xE9\");\r\nEndFunction();";
+    main.txtLog.SetText(script);
+    {
+        DialogAnswerer answers;
+        answers.Choose(File("a"));  // the dialog adds the default extension
+        main.mnuFileSaveAs_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 1u);
+        EXPECT_EQ(answers.Dialogs()[0].Title, "Save Ombrelt script file");
+    }
+    EXPECT_EQ(Read(File("a.ox")), script);
+    EXPECT_EQ(main.Caption(), "Ombrelt - a.ox");
+    EXPECT_EQ(state.CurrentFilePath, File("a.ox"));
+    EXPECT_EQ(program.Automation().ImageBaseFolder, folder + "\\");
+
+    main.txtLog.SetText("LeftClick();");
+    {
+        DialogAnswerer answers;  // Save goes to the same file without asking
+        main.mnuFileSave_Click();
+        EXPECT_TRUE(answers.Dialogs().empty());
+    }
+    EXPECT_EQ(Read(File("a.ox")), "LeftClick();");
+
+    ASSERT_TRUE(editor::WriteWholeFile(File("b.ox"), script));
+    {
+        DialogAnswerer answers;
+        answers.Press(IDYES);  // New's question
+        answers.Choose(File("b.ox"));
+        main.mnuFileOpen_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[1].Title, "Open Ombrelt script file");
+    }
+    EXPECT_EQ(main.txtLog.Text(), script);
+    EXPECT_EQ(state.ScriptText, script);
+    EXPECT_EQ(main.Caption(), "Ombrelt - b.ox");
+    EXPECT_EQ(state.CurrentFilePath, File("b.ox"));
+
+    {
+        DialogAnswerer answers;  // a cancelled dialog changes nothing more
+        answers.Press(IDYES);
+        answers.Press(IDCANCEL);
+        main.mnuFileOpen_Click();
+    }
+    EXPECT_EQ(main.txtLog.Text(), editor::EmptyScript);  // New ran
+    EXPECT_EQ(state.CurrentFilePath, "");
+}
+
+TEST_F(EditorFilesWindow, OpenShowsACompiledScriptOrSaysThereIsNone) {
+    const std::string player = std::string("MZ\0\0player", 10);
+    ASSERT_TRUE(editor::WriteWholeFile(File("run.exe"), *WriteScriptPayload(player, '1', "pause(1);leftclick();")));
+    ASSERT_TRUE(editor::WriteWholeFile(File("bad.exe"), player));
+    ASSERT_TRUE(editor::WriteWholeFile(File("upper.EXE"), "pause(1);"));
+    main.SetCaption("Ombrelt - b.ox");
+    state.CurrentFilePath = File("b.ox");
+
+    {
+        DialogAnswerer answers;
+        answers.Choose(File("run.exe"));
+        main.mnuFileOpen_Click();
+    }
+    EXPECT_EQ(main.txtLog.Text(), "pause(1);\r\nleftclick();\r\n");
+    EXPECT_EQ(state.ScriptText, main.txtLog.Text());
+    EXPECT_EQ(main.Caption(), "Ombrelt");  // New cleared them; the executable is not the script's file
+    EXPECT_EQ(state.CurrentFilePath, "");
+
+    main.txtLog.SetText(std::string(editor::EmptyScript));
+    {
+        DialogAnswerer answers;
+        answers.Choose(File("bad.exe"));
+        answers.Press(IDOK);
+        main.mnuFileOpen_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[1].Text, "The file holds no Ombrelt script.");
+    }
+    EXPECT_EQ(main.txtLog.Text(), editor::EmptyScript);
+
+    {
+        DialogAnswerer answers;  // "EXE" in capitals is a script file
+        answers.Choose(File("upper.EXE"));
+        main.mnuFileOpen_Click();
+    }
+    EXPECT_EQ(main.txtLog.Text(), "pause(1);");
+    EXPECT_EQ(main.Caption(), "Ombrelt - upper.EXE");
+}
+
+TEST_F(EditorFilesWindow, SaveThatCannotWriteSaysSo) {
+    state.CurrentFilePath = File("no such folder\\a.ox");
+    DialogAnswerer answers;
+    answers.Press(IDOK);
+    main.mnuFileSave_Click();
+    ASSERT_EQ(answers.Dialogs().size(), 1u);
+    EXPECT_EQ(answers.Dialogs()[0].Text, "The script could not be saved.");
+}
+
+TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogAndReportsAMissingPlayer) {
+    {
+        DialogAnswerer answers;
+        answers.Press(IDCANCEL);
+        answers.Press(IDOK);
+        main.mnuFileCompile_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[0].Title, "Save Executable");
+        EXPECT_EQ(answers.Dialogs()[1].Text, "Invalid Filename!");
+        EXPECT_EQ(answers.Dialogs()[1].Title, "Error");
+    }
+    // No Compiler.dll beside this test program.
+    ASSERT_EQ(GetFileAttributesA((program.App().Path() + "\\Compiler.dll").c_str()), INVALID_FILE_ATTRIBUTES);
+    DialogAnswerer answers;
+    answers.Choose(File("x"));
+    answers.Press(IDNO);
+    answers.Press(IDOK);
+    main.mnuFileCompile_Click();
+    ASSERT_EQ(answers.Dialogs().size(), 3u);
+    EXPECT_EQ(answers.Dialogs()[1].Title, "Repeat?");
+    EXPECT_EQ(answers.Dialogs()[1].Text, "Would you like the script to repeat infinitely until stopped?");
+    EXPECT_EQ(answers.Dialogs()[2].Text, "Could not create exectuable!");
+    EXPECT_EQ(GetFileAttributesA(File("x.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+}
