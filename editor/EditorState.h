@@ -35,11 +35,14 @@ struct EditorState {
 
     // White Debug
     bool WhiteFromBasic = false;
-    std::int32_t WhiteLineCount = 0;  // advanced by the engine's hooks
+    std::int64_t WhiteLineCount = 0;  // advanced by the engine's hooks
 
     // Basic mode
     std::int32_t PlayXCount = 0;
     std::int32_t PlayXDone = 0;
+    // The basic-mode window is the one in use (routed to or switched to):
+    // the advanced window's hot keys stay quiet even when it exists.
+    bool BasicModeInUse = false;
 
     // Find and replace: the stored search, kept between searches.
     bool FindFreshStart = false;
