@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/RecorderState.h"
+#include "editor/Stopwatch.h"
+
 namespace ombrelt::editor {
 
 struct EditorState {
@@ -25,6 +28,10 @@ struct EditorState {
     bool IsRecording = false;
     bool RecordStartedByHotkey = false;
     std::int32_t RecordSeconds = 0;  // also counted during timed runs
+    mdlRecord::RecorderState Recorder;  // the recorder's own flags and key states
+
+    // Stopwatches (recorder, time correction, White Debug)
+    mdlTime::Stopwatches Stopwatches;
 
     // Playback
     bool IsPaused = false;

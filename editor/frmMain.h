@@ -7,6 +7,9 @@
 // edit commands, mode switch, settings, help, exit), frmMain_Files.cpp
 // (files, find and replace, debug), frmMain_Record.cpp (the recorder),
 // frmMain_Play.cpp (playback, hot keys, time correction).
+#include <memory>
+
+#include "editor/mdlRecord.h"
 #include "forms/Controls.h"
 #include "forms/Font.h"
 #include "forms/Form.h"
@@ -70,8 +73,11 @@ public:
 
     // --- Recorder (frmMain_Record.cpp)
     void mnuScriptRecord_Click();
+    // The common Stop: ends a run, a timed run and a recording, shows the window.
     void mnuScriptStop_Click();
     void StartRecording();
+    // Stop's part for the recorder: a running recording is finished into txtLog.
+    void StopRecording();
     void tmrRecord_Timer();
     void tmrRecTime_Timer();
 
@@ -94,6 +100,9 @@ protected:
 private:
     Program& program_;
     forms::Font logFont_;
+    // The window's recorder, made on first use (frmMain_Record.cpp).
+    mdlRecord::Recorder& Recorder();
+    std::unique_ptr<mdlRecord::Recorder> recorder_;
 };
 
 }  // namespace ombrelt::editor

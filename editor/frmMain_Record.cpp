@@ -1,13 +1,60 @@
-// The advanced-mode window's recorder: Record, Stop and the recording timers.
+// The advanced-mode window's recorder: Record, the recording timers, and the
+// common Stop, which also ends playback and timed runs.
+#include "automation/ScriptError.h"
 #include "editor/Program.h"
 #include "editor/frmMain.h"
+#include "forms/Dialogs.h"
 
 namespace ombrelt::editor {
 
-void frmMain::mnuScriptRecord_Click() {}
-void frmMain::mnuScriptStop_Click() {}
-void frmMain::StartRecording() {}
-void frmMain::tmrRecord_Timer() {}
-void frmMain::tmrRecTime_Timer() {}
+mdlRecord::Recorder& frmMain::Recorder() {
+    if (!recorder_)
+        recorder_ = std::make_unique<mdlRecord::Recorder>(program_.State(), program_.Automation(),
+                                                          program_.Desktop(), mdlRecord::LineWriter::Advanced);
+    return *recorder_;
+}
+
+void frmMain::mnuScriptRecord_Click() {
+    program_.State().RecordStartedByHotkey = false;
+    StartRecording();
+}
+
+void frmMain::StartRecording() {
+    mnuScriptStop_Click();
+    if (txtLog.TextLength() > 0 &&
+        forms::MsgBox("There is an existing script open. If you record a new script Ombrelt will delete the "
+                      "existing script. Do you wish to continue?",
+                      MB_YESNO, "Confirm Recording") != IDYES)
+        return;
+    Hide();
+    Recorder().Begin(mdlRecord::ReadKeyboard());
+    tmrRecTime.SetEnabled(true);
+    tmrRecord.SetEnabled(true);
+}
+
+void frmMain::tmrRecord_Timer() { Recorder().Tick(mdlRecord::ReadKeyboard()); }
+
+void frmMain::tmrRecTime_Timer() { Recorder().CountSecond(); }
+
+void frmMain::mnuScriptStop_Click() {
+    // Every step runs, whatever an earlier one did.
+    RunStep([&] { program_.ScriptEngine().StopExecution(); });
+    RunStep([&] {
+        tmrPlay.SetEnabled(false);
+        tmrCorrectTime.SetEnabled(false);
+    });
+    RunStep([&] { StopRecording(); });
+    RunStep([&] { mnuScriptRepeat.SetChecked(program_.Automation().RepeatEnabled); });
+    RunStep([&] { Show(); });
+}
+
+void frmMain::StopRecording() {
+    if (!program_.State().IsRecording) return;
+    tmrRecord.SetEnabled(false);
+    tmrRecTime.SetEnabled(false);
+    Recorder().Finish();
+    txtLog.SetText(program_.State().ScriptText);
+    SetCaption("Ombrelt - Untitled");
+}
 
 }  // namespace ombrelt::editor
