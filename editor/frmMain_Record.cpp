@@ -21,10 +21,9 @@ void frmMain::mnuScriptRecord_Click() {
 
 void frmMain::StartRecording() {
     mnuScriptStop_Click();
-    if (txtLog.TextLength() > 0 &&
-        forms::MsgBox("There is an existing script open. If you record a new script Ombrelt will delete the "
-                      "existing script. Do you wish to continue?",
-                      MB_YESNO, "Confirm Recording") != IDYES)
+    if (mdlRecord::AskBeforeRecording(txtLog.Text(), mdlRecord::LineWriter::Advanced) &&
+        forms::MsgBox(std::string(mdlRecord::ConfirmRecordingText), MB_YESNO,
+                      std::string(mdlRecord::ConfirmRecordingTitle)) != IDYES)
         return;
     Hide();
     Recorder().Begin(mdlRecord::ReadKeyboard());

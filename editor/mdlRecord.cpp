@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "automation/mdlScreen.h"
+#include "editor/EditCommands.h"
 #include "editor/EditorState.h"
 #include "editor/RecorderText.h"
 #include "editor/Stopwatch.h"
@@ -80,6 +81,11 @@ void RemoveLastCtrlKeyDown(std::string& scriptText, bool left, bool right) {
     std::size_t l = left ? LastLine(scriptText, Left) : std::string::npos;
     std::size_t pos = r == std::string::npos ? l : l == std::string::npos ? r : std::max(r, l);
     if (pos != std::string::npos) scriptText.erase(pos, Right.size() + CRLF.size());
+}
+
+bool AskBeforeRecording(std::string_view boxText, LineWriter window) {
+    if (boxText.empty()) return false;
+    return window == LineWriter::Advanced || boxText != editor::EmptyScript;
 }
 
 void Recorder::Begin(const KeyboardState& keys) {

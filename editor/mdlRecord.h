@@ -45,6 +45,15 @@ KeyboardState ReadKeyboard();
 
 enum class LineWriter { Advanced, Basic };
 
+// Starting a recording over a script asks first (Yes/No).
+inline constexpr std::string_view ConfirmRecordingTitle = "Confirm Recording";
+inline constexpr std::string_view ConfirmRecordingText =
+    "There is an existing script open. If you record a new script Ombrelt will delete the existing script. "
+    "Do you wish to continue?";
+// Whether it asks: the advanced window whenever its box holds any text, the
+// basic window not for the empty script template either.
+bool AskBeforeRecording(std::string_view boxText, LineWriter window);
+
 // One window's recorder (each main window has its own); the recording state
 // it works on is shared through EditorState.
 class Recorder {

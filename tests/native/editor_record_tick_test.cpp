@@ -298,5 +298,15 @@ TEST_F(EditorRecorder, ZeroWithoutCtrlIsAPlainKey) {
     EXPECT_EQ(Body(), "Pause(10);\r\nKeyDown(48);\r\nPause(10);\r\nKeyUp(48);\r\nPause(0);\r\n");
 }
 
+TEST(EditorRecordConfirm, TheBasicWindowDoesNotAskOverTheEmptyTemplate) {
+    const std::string empty = "Function(Main);\r\n\r\nEndFunction();";
+    EXPECT_FALSE(AskBeforeRecording("", LineWriter::Advanced));
+    EXPECT_FALSE(AskBeforeRecording("", LineWriter::Basic));
+    EXPECT_TRUE(AskBeforeRecording(empty, LineWriter::Advanced));
+    EXPECT_FALSE(AskBeforeRecording(empty, LineWriter::Basic));
+    EXPECT_TRUE(AskBeforeRecording(empty + "\r\n", LineWriter::Basic));
+    EXPECT_TRUE(AskBeforeRecording(" ", LineWriter::Basic));
+}
+
 }  // namespace
 }  // namespace ombrelt::mdlRecord
