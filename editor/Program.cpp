@@ -5,7 +5,7 @@
 
 namespace ombrelt::editor {
 
-Program::Program() : engine_(automation_, desktop_) {
+Program::Program() : folder_(app_.Path()), engine_(automation_, desktop_) {
     // The White Debug window's statement counter, and the pause percent a
     // timed run hands over instead of applying.
     engine_.StatementHook = [this] { ++state_.WhiteLineCount; };
@@ -30,7 +30,7 @@ void Program::End() {
 }
 
 std::string Program::SettingsPath() const {
-    return mdlSettings::SettingsPath(app_.Path());
+    return mdlSettings::SettingsPath(folder_);
 }
 
 void Program::LoadSettings() {

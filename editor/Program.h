@@ -67,6 +67,12 @@ public:
     // the hot keys, the caption and the text over and show the basic window.
     void EnterBasicMode(const std::string& mainCaption, const std::string& scriptText);
 
+    // The program's folder (the application's Path): settings, manifest,
+    // readme and the scripts' images live there. Tests point it elsewhere
+    // before Start.
+    const std::string& Folder() const { return folder_; }
+    void SetFolder(std::string folder) { folder_ = std::move(folder); }
+
     // settings.dat beside the program.
     std::string SettingsPath() const;
     void LoadSettings();
@@ -91,6 +97,7 @@ private:
     }
 
     forms::Application app_;
+    std::string folder_;
     win32::Win32Desktop desktop_;
     AutomationState automation_;
     EditorState state_;

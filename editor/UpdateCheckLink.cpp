@@ -1,18 +1,40 @@
-// The program's update check. Until the socket class is in the build the
-// check never connects, so the splash's one-second wait moves the start-up on.
+// The program's update check: the socket-based check of net/ behind the
+// port the splash window uses. The splash times the connection itself, so
+// the check starts no wait of its own.
 #include "editor/UpdateCheckPort.h"
+#include "net/UpdateCheck.h"
 
 namespace ombrelt::editor {
 
 namespace {
-class OfflineCheck : public UpdateCheckPort {
+
+class SocketCheck : public UpdateCheckPort {
 public:
-    void Start() override {}
+    SocketCheck(std::string host, std::int32_t port) : check_(std::move(host), port, 0) {
+        check_.Events.Connected = [this] {
+            if (Events.Connected) Events.Connected();
+        };
+        check_.Events.UpdateAvailable = [this](const std::string& url) {
+            return Events.UpdateAvailable && Events.UpdateAvailable(url);
+        };
+        check_.Events.NoUpdate = [this] {
+            if (Events.NoUpdate) Events.NoUpdate();
+        };
+    }
+    void Start() override { check_.Start(); }
+
+private:
+    net::UpdateCheck check_;
 };
+
 }  // namespace
 
 std::unique_ptr<UpdateCheckPort> MakeProgramUpdateCheck() {
-    return std::make_unique<OfflineCheck>();
+    return MakeUpdateCheck(net::UpdateCheck::BuildHost(), 80);
+}
+
+std::unique_ptr<UpdateCheckPort> MakeUpdateCheck(const std::string& host, std::int32_t port) {
+    return std::make_unique<SocketCheck>(host, port);
 }
 
 }  // namespace ombrelt::editor

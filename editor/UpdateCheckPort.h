@@ -3,6 +3,7 @@
 // hear when the connection is made and what each piece of the reply says.
 // The program's own check is made by MakeProgramUpdateCheck; tests give the
 // splash one they drive.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,7 +28,9 @@ public:
     UpdateCheckEvents Events;
 };
 
-// The check against the build's update host.
+// The check against the build's update host on port 80.
 std::unique_ptr<UpdateCheckPort> MakeProgramUpdateCheck();
+// The same check against another server (tests use one on the loopback).
+std::unique_ptr<UpdateCheckPort> MakeUpdateCheck(const std::string& host, std::int32_t port);
 
 }  // namespace ombrelt::editor

@@ -120,7 +120,7 @@ forms::FormLayout frmMain::Layout() const {
 }
 
 void frmMain::Form_Initialize() {
-    mdlManifest::WriteManifest(App().Path(), App().EXEName());
+    mdlManifest::WriteManifest(program_.Folder(), App().EXEName());
     txtLog.SetText(std::string(EmptyScript));
 }
 
@@ -201,7 +201,7 @@ void frmMain::mnuHelpAbout_Click() {
 }
 
 void frmMain::mnuReadme_Click() {
-    forms::Shell(ReadmeCommandLine(App().Path()), SW_SHOWNORMAL);
+    forms::Shell(ReadmeCommandLine(program_.Folder()), SW_SHOWNORMAL);
 }
 
 void frmMain::mnuExit_Click() {

@@ -48,11 +48,11 @@ void frmSplash2::Form_Initialize() {
     forms::Application& app = program_.App();
     AutomationState& automation = program_.Automation();
     program_.Shell32Handle = LoadLibraryA("shell32.dll");
-    mdlManifest::WriteManifest(app.Path(), app.EXEName());
+    mdlManifest::WriteManifest(program_.Folder(), app.EXEName());
     SetPriorityClass(GetCurrentProcess(), REALTIME_PRIORITY_CLASS);
     automation.SizeTables();
     program_.State().RecordMouseMoves = true;
-    automation.ImageBaseFolder = app.Path();
+    automation.ImageBaseFolder = program_.Folder();
     automation.FirstFindMode = true;
 }
 

@@ -62,7 +62,7 @@ bool Form::Load(const FormLayout& layout) {
     DWORD exStyle = layout.ExStyle;
     if (!app_.TaskVisible()) exStyle |= WS_EX_TOOLWINDOW;
     // Never WS_VISIBLE here: a form appears only when it shows itself.
-    CreateWindowExA(exStyle, kClassName, layout.Caption.c_str(), (layout.Style & ~WS_VISIBLE) | WS_CLIPCHILDREN,
+    CreateWindowExA(exStyle, kClassName, layout.Caption.c_str(), layout.Style & ~WS_VISIBLE,
                     layout.X, layout.Y, layout.Width, layout.Height, nullptr, nullptr, GetModuleHandleA(nullptr),
                     this);
     if (!window_) return false;

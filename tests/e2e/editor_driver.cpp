@@ -1,0 +1,49 @@
+#include "editor_driver.h"
+
+namespace ombrelt::e2e {
+
+EditorFolder::EditorFolder(const std::string* settings) {
+    for (const char* name : {"Ombrelt.exe", "Compiler.dll"})
+        CopyFileA((OwnFolder() + "\\" + name).c_str(), File(name).c_str(), FALSE);
+    WriteFileBytes(File("readme.txt"), "readme\r\n");
+    if (settings) WriteFileBytes(File("settings.dat"), *settings);
+}
+
+std::unique_ptr<Process> EditorFolder::Start() const {
+    return std::make_unique<Process>(Quoted(File("Ombrelt.exe")));
+}
+
+HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& test, DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    do {
+        for (HWND window : WindowsOf(processId))
+            if (IsWindowVisible(window) && test(window)) return window;
+        Sleep(5);
+    } while (GetTickCount() - start < limitMs);
+    return nullptr;
+}
+
+std::string WindowText(HWND window) {
+    // WM_GETTEXT, since GetWindowText does not ask another process's controls.
+    char text[4096] = {};
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        nullptr);
+    return text;
+}
+
+HWND FindChild(HWND parent, const char* className, const std::string& text) {
+    for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child;
+         child = FindWindowExA(parent, child, className, nullptr))
+        if (WindowText(child) == text) return child;
+    return nullptr;
+}
+
+bool IsMainWindow(HWND window) {
+    return WindowText(window) == "Ombrelt" && FindWindowExA(window, nullptr, "Edit", nullptr) != nullptr;
+}
+
+bool IsChoiceWindow(HWND window) {
+    return FindChild(window, "Static", "Choose one of the following:") != nullptr;
+}
+
+}  // namespace ombrelt::e2e
