@@ -6,12 +6,6 @@ std::string ReadmeCommandLine(const std::string& programFolder) {
     return "notepad.exe " + programFolder + "\\readme.txt";
 }
 
-std::optional<std::string> BasicModeCaption(std::string_view mainCaption) {
-    if (mainCaption == "Ombrelt") return std::nullopt;
-    constexpr std::size_t kPrefix = 10;  // "Ombrelt - "
-    return "Ombrelt Basic Mode - " + std::string(mainCaption.size() > kPrefix ? mainCaption.substr(kPrefix) : "");
-}
-
 std::optional<TextRange> DeleteRange(std::string_view text, int selStart, int selLength) {
     const int length = static_cast<int>(text.size());
     if (selStart < 0 || selStart > length || selLength < 0) return std::nullopt;

@@ -13,12 +13,6 @@ inline constexpr std::string_view EmptyScript = "Function(Main);\r\n\r\nEndFunct
 // path stands unquoted, as the text editor takes the rest of the line).
 std::string ReadmeCommandLine(const std::string& programFolder);
 
-// The basic-mode window's caption on a switch from the advanced-mode window
-// with this caption: nothing when it is exactly "Ombrelt" (the caption stays),
-// else "Ombrelt Basic Mode - " and the caption from its 11th character on
-// (the file title behind "Ombrelt - ").
-std::optional<std::string> BasicModeCaption(std::string_view mainCaption);
-
 // What Delete removes: the selection, or with nothing selected the
 // character after the caret (both of a CR LF pair). Nothing with the caret
 // at the very end and nothing selected.

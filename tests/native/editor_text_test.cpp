@@ -1,4 +1,4 @@
-// The advanced-mode window's text rules: Delete, the basic-mode caption, the readme.
+// The advanced-mode window's text rules: Delete and the readme.
 #include <gtest/gtest.h>
 
 #include "editor/EditCommands.h"
@@ -19,12 +19,6 @@ TEST(EditorText, DeleteTakesTheSelectionOrTheNextCharacterOrLineBreak) {
     // A trailing CR alone is one character.
     EXPECT_EQ(DeleteRange("a\r", 1, 0), (TextRange{1, 1}));
     EXPECT_EQ(DeleteRange(text, 7, 0), std::nullopt);
-}
-
-TEST(EditorText, BasicModeCaptionCarriesTheFileTitle) {
-    EXPECT_EQ(BasicModeCaption("Ombrelt"), std::nullopt);
-    EXPECT_EQ(BasicModeCaption("Ombrelt - script.ox"), "Ombrelt Basic Mode - script.ox");
-    EXPECT_EQ(BasicModeCaption("Other"), "Ombrelt Basic Mode - ");
 }
 
 TEST(EditorText, ReadmeOpensInNotepadWithAnUnquotedPath) {
