@@ -36,6 +36,10 @@ bool IsCtrlKeyUp(std::string_view statement) {
     return statement == "KeyUp(162);" || statement == "KeyUp(163);";
 }
 
+bool IsHotkeyStartRelease(std::string_view statement) {
+    return statement == "KeyUp(56);" || IsCtrlKeyUp(statement);
+}
+
 void WriteLine(editor::EditorState& editor, Desktop& desktop, std::string_view statement, bool dropHotkeyStart) {
     RecorderState& rec = editor.Recorder;
     if (rec.RecordLineCount < INT32_MAX) ++rec.RecordLineCount;
@@ -45,7 +49,12 @@ void WriteLine(editor::EditorState& editor, Desktop& desktop, std::string_view s
         rec.SkipNextLine = false;
         return;
     }
-    if (dropHotkeyStart && editor.RecordStartedByHotkey && rec.RecordLineCount <= 2) return;
+    // A recording started with Ctrl+8 drops the releases of Ctrl and 8 among
+    // its first two statements; when they were released before it began
+    // (while the confirmation was up), the user's own first statements stay.
+    if (dropHotkeyStart && editor.RecordStartedByHotkey && rec.RecordLineCount <= 2 &&
+        IsHotkeyStartRelease(statement))
+        return;
     editor.ScriptText += PauseLine(mdlTime::GetPauseTime(editor.Stopwatches, desktop));
     editor.ScriptText += statement;
     editor.ScriptText += CRLF;

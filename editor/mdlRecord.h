@@ -26,8 +26,8 @@ namespace ombrelt::mdlRecord {
 // Key states as GetKeyState gives them (bit 0x80 set: down), by virtual key.
 using KeyboardState = std::array<std::uint8_t, 256>;
 
-// The advanced window's line writer: the first two statements of a recording
-// started with Ctrl+8 (the releases of Ctrl and 8) are dropped.
+// The advanced window's line writer: the releases of Ctrl and 8 among the
+// first two statements of a recording started with Ctrl+8 are dropped.
 void AddRecordedLine(editor::EditorState& editor, Desktop& desktop, std::string_view statement);
 // The basic window's line writer: no such rule.
 void AddRecordedLineBasic(editor::EditorState& editor, Desktop& desktop, std::string_view statement);

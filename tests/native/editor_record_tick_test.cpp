@@ -268,6 +268,18 @@ TEST_F(EditorRecorder, AHotKeyStartDropsTheFirstTwoLinesOnlyInTheAdvancedWindow)
             EXPECT_EQ(Body(), "Pause(10);\r\nKeyUp(56);\r\nPause(10);\r\nKeyUp(162);\r\n"
                               "Pause(10);\r\nKeyDown(65);\r\nPause(0);\r\n");
     }
+    // Ctrl and 8 released before the recording began (the confirmation was
+    // up): the first statements are the user's and stay.
+    editor.RecordStartedByHotkey = true;
+    Recorder r(editor, automation, desktop, LineWriter::Advanced);
+    keys = {};
+    r.Begin(keys);
+    Press(1);
+    Tick(r);
+    Release(1);
+    Tick(r);
+    r.Finish();
+    EXPECT_EQ(Body(), "Pause(10);\r\nLeftDown();\r\nPause(10);\r\nLeftUp();\r\nPause(0);\r\n");
 }
 
 TEST_F(EditorRecorder, StoppingWithCtrlZeroRightAfterTheStart) {
