@@ -140,8 +140,6 @@ void CloseMessageBox(HWND box) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
 }
 
-namespace {
-
 void Key(WORD vk, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -149,8 +147,6 @@ void Key(WORD vk, bool up) {
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     SendInput(1, &input, sizeof input);
 }
-
-}  // namespace
 
 void PressCtrl0(DWORD holdMs) {
     Key(VK_CONTROL, false);

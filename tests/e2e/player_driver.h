@@ -72,6 +72,9 @@ std::string MessageBoxText(HWND box);
 // Presses its OK button.
 void CloseMessageBox(HWND box);
 
+// One key going down or up, as real input.
+void Key(WORD vk, bool up);
+
 // Ctrl+0 typed as real input, the 0 key held for holdMs.
 void PressCtrl0(DWORD holdMs = 60);
 

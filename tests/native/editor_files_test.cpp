@@ -17,11 +17,6 @@ namespace {
 
 bool Valid(std::string path) { return mdlFile::IsValidFileName(path); }
 
-std::optional<std::string> Read(const std::string& path) {
-    std::string bytes;
-    if (!editor::ReadWholeFile(path, bytes)) return std::nullopt;
-    return bytes;
-}
 
 // A file of this process in the temporary folder, removed at the end.
 struct TempFile {
@@ -56,26 +51,6 @@ TEST(EditorFiles, FolderAndFileNameSplitAtTheLastBackslash) {
     EXPECT_EQ(mdlParsing::GetFileName("script.ox"), "script.ox");
     EXPECT_EQ(mdlParsing::GetFileName("C:\\a\\"), "");
     EXPECT_EQ(SF::CaptionFor("C:\\a\\Work.ox"), "Ombrelt - Work.ox");
-}
-
-TEST(EditorFiles, ScriptFilesHoldTheTextByteForByte) {
-    TempFile file("bytes.ox");
-    std::string text = "Function(Main);\r\n\tMsgBox(\"\xE9t\xE9\");\r\nEndFunction();";
-    text.push_back('\0');
-    text.push_back('\xFF');  // every byte, no terminator, no added line break
-    ASSERT_TRUE(editor::WriteWholeFile(file.Path, text));
-    EXPECT_EQ(std::filesystem::file_size(file.Path), text.size());
-    EXPECT_EQ(Read(file.Path), text);
-
-    ASSERT_TRUE(editor::WriteWholeFile(file.Path, "short"));  // a shorter text replaces the longer
-    EXPECT_EQ(Read(file.Path), "short");
-    ASSERT_TRUE(editor::WriteWholeFile(file.Path, ""));
-    EXPECT_EQ(Read(file.Path), "");
-
-    std::filesystem::remove(file.Path);
-    std::string bytes;
-    EXPECT_FALSE(editor::ReadWholeFile(file.Path, bytes));
-    EXPECT_FALSE(editor::WriteWholeFile(file.Path + "/no/such/folder", "x"));
 }
 
 TEST(EditorFiles, NewAsksOnlyWhenThereIsAScriptToLose) {

@@ -1,7 +1,7 @@
 #pragma once
-// Answers the modal dialogs (message boxes, file dialogs) that code under
-// test shows on this thread, from a thread of its own, one answer per dialog
-// in order, and records what each dialog said.
+// Answers the modal dialogs (message boxes, file dialogs) that a process
+// shows (this one unless told otherwise), from a thread of its own, one
+// answer per dialog in order, and records what each dialog said.
 #include "automation/win32/WinApi.h"
 
 #include <atomic>
@@ -19,7 +19,8 @@ public:
         std::string Text;  // a message box's message
     };
 
-    DialogAnswerer() : thread_([this] { Run(); }) {}
+    explicit DialogAnswerer(DWORD processId = GetCurrentProcessId())
+        : process_(processId), thread_([this] { Run(); }) {}
     ~DialogAnswerer() {
         stop_ = true;
         thread_.join();
@@ -40,6 +41,15 @@ public:
         std::lock_guard lock(mutex_);
         return next_ == answers_.size();
     }
+    // Waits until every answer was given and its dialog has gone.
+    bool WaitAllAnswered(DWORD limitMs) const {
+        const DWORD start = GetTickCount();
+        while (!AllAnswered() || FindDialog()) {
+            if (GetTickCount() - start > limitMs) return false;
+            Sleep(10);
+        }
+        return true;
+    }
 
 private:
     struct Answer {
@@ -59,11 +69,11 @@ private:
         return buffer;
     }
 
-    static HWND FindDialog() {
+    HWND FindDialog() const {
         struct Search {
             DWORD process;
             HWND found;
-        } search{GetCurrentProcessId(), nullptr};
+        } search{process_, nullptr};
         EnumWindows(
             [](HWND window, LPARAM param) -> BOOL {
                 auto& s = *reinterpret_cast<Search*>(param);
@@ -133,6 +143,7 @@ private:
         }
     }
 
+    const DWORD process_;
     mutable std::mutex mutex_;
     std::vector<Answer> answers_;
     std::size_t next_ = 0;
