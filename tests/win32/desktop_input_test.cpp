@@ -33,6 +33,11 @@ struct TargetInput : ::testing::Test {
         ASSERT_NE(target.Window(), nullptr);
         origin = target.ClientOrigin();
     }
+    // Real input reaches the window under the pointer only once Wine shows
+    // the other process's window there; waiting for it keeps the test steady.
+    bool TargetUnder(int x, int y) {
+        return PumpUntil([&] { return ::WindowFromPoint(POINT{x, y}) == target.Window(); });
+    }
     Win32Desktop desktop;
     AutomationState state;
     TargetProcess target{"--rect 200 150 320 240"};
@@ -40,7 +45,9 @@ struct TargetInput : ::testing::Test {
 };
 
 TEST_F(TargetInput, AClickAtThePointerReachesTheWindowUnderIt) {
+    ASSERT_TRUE(TargetUnder(origin.x + 30, origin.y + 40));
     desktop.SetCursorPos(origin.x + 30, origin.y + 40);
+    ASSERT_TRUE(PumpUntil([&] { return CursorNow().x == origin.x + 30 && CursorNow().y == origin.y + 40; }));
     state.SelectedWindow = reinterpret_cast<WindowHandle>(target.Window());  // ignored at the cursor
     mdlControls::LeftClick(desktop, state);
     EXPECT_TRUE(target.WaitFor("MOUSE 0201 1 30 40"));
@@ -51,6 +58,8 @@ TEST_F(TargetInput, AClickAtThePointerReachesTheWindowUnderIt) {
 
 TEST_F(TargetInput, PositionedPressesGoToTheSelectedWindowInClientCoordinatesOrAsRealInput) {
     desktop.SetCursorPos(5, 5);
+    // Wine can report the pointer's earlier place for a moment after a move.
+    ASSERT_TRUE(PumpUntil([] { return CursorNow().x == 5 && CursorNow().y == 5; }));
 
     // Selected: a message with wParam 0 and the client point; nothing moves.
     state.SelectedWindow = reinterpret_cast<WindowHandle>(target.Window());
@@ -66,6 +75,7 @@ TEST_F(TargetInput, PositionedPressesGoToTheSelectedWindowInClientCoordinatesOrA
     EXPECT_EQ(state.LastFoundX, 1);
 
     // None selected: the pointer moves there and the real button acts.
+    ASSERT_TRUE(TargetUnder(origin.x + 60, origin.y + 25));
     state.SelectedWindow = 0;
     x = std::to_string(origin.x + 60);
     y = std::to_string(origin.y + 25);

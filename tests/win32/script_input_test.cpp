@@ -59,10 +59,9 @@ TEST(ScriptInput, WithoutASelectionPressesAreRealInputAtThePointer) {
     ScriptHost h;
     h.Run("selectwindow(\"NoSuchClass\",);movemouse(250,190);leftclick();");
     EXPECT_EQ(h.State.SelectedWindow, 0u);
-    POINT p;
-    GetCursorPos(&p);
-    EXPECT_EQ(p.x, 250);
-    EXPECT_EQ(p.y, 190);
+    // Wine can report the pointer's earlier place for a moment after a move.
+    POINT p{};
+    EXPECT_TRUE(PumpUntil([&] { return GetCursorPos(&p) && p.x == 250 && p.y == 190; })) << p.x << "," << p.y;
     EXPECT_EQ(h.State.LastFoundX, 250);
     EXPECT_EQ(h.State.LastFoundY, 190);
     EXPECT_TRUE(PumpUntil([&] { return Has(window, WM_LBUTTONUP, 0, MAKELPARAM(50, 40)); }));
