@@ -60,8 +60,7 @@ public:
     frmFind& Find();
     frmReplace& Replace();
 
-    // Basic mode. Until the basic-mode window exists the advanced-mode window
-    // stands in (BasicModeLink.cpp); frmBasic.cpp takes these over.
+    // Basic mode (frmBasic.cpp): the basic-mode window shown and in use.
     void ShowBasicWindow();
     // Steps 2 to 4 and 6 of the switch from the advanced-mode window: hand
     // the hot keys, the caption and the text over and show the basic window.

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "editor/mdlRecord.h"
+#include "editor/Playback.h"
 #include "forms/Controls.h"
 #include "forms/Font.h"
 #include "forms/Form.h"
@@ -103,6 +104,9 @@ private:
     // The window's recorder, made on first use (frmMain_Record.cpp).
     mdlRecord::Recorder& Recorder();
     std::unique_ptr<mdlRecord::Recorder> recorder_;
+
+    // --- Playback (frmMain_Play.cpp)
+    Playback playback_{program_, {*this, txtLog, tmrPlay, tmrInputs, tmrCorrectTime, tmrRecTime, false}};
 };
 
 }  // namespace ombrelt::editor

@@ -243,8 +243,10 @@ void OptionButton::OnCommand(unsigned code) {
     if (code == BN_CLICKED && Click) Click();
 }
 
+// A group box paints only its edge and caption. Transparent, it is not cut
+// out of the form's painting, so the form's background fills its inside.
 Frame::Frame(Form& owner, ControlLayout layout)
-    : Control(owner, "BUTTON", BS_GROUPBOX, std::move(layout)) {}
+    : Control(owner, "BUTTON", BS_GROUPBOX, std::move(layout), WS_EX_TRANSPARENT) {}
 
 PictureBox::PictureBox(Form& owner, ControlLayout layout)
     : Control(owner, "STATIC", SS_BITMAP | SS_NOTIFY, std::move(layout)) {}

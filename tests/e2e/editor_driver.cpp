@@ -42,8 +42,62 @@ bool IsMainWindow(HWND window) {
     return WindowText(window) == "Ombrelt" && FindWindowExA(window, nullptr, "Edit", nullptr) != nullptr;
 }
 
+bool IsBasicWindow(HWND window) {
+    return WindowText(window).rfind("Ombrelt Basic Mode", 0) == 0;
+}
+
 bool IsChoiceWindow(HWND window) {
     return FindChild(window, "Static", "Choose one of the following:") != nullptr;
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > limitMs) return false;
+        Sleep(5);
+    }
+    return true;
+}
+
+void Press(WORD vk) {
+    Key(vk, false);
+    Key(vk, true);
+}
+
+namespace {
+
+bool MenuOpen(DWORD processId) {
+    for (HWND w : WindowsOf(processId)) {
+        char cls[16] = {};
+        GetClassNameA(w, cls, sizeof cls);
+        if (std::string(cls) == "#32768" && IsWindowVisible(w)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ChooseMenu(HWND window, char menu, std::initializer_list<WORD> keys) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        SetForegroundWindow(window);
+        if (!WaitUntil([&] { return GetForegroundWindow() == window; }, 2000)) continue;
+        Key(VK_MENU, false);
+        Press(static_cast<WORD>(menu));
+        Key(VK_MENU, true);
+        if (!WaitUntil([&] { return MenuOpen(processId); }, 2000)) {
+            Press(VK_ESCAPE);
+            continue;
+        }
+        for (WORD key : keys) Press(key);
+        return WaitUntil([&] { return !MenuOpen(processId); }, 2000);
+    }
+    return false;
+}
+
+bool ChooseMenu(HWND window, char menu, char item) {
+    return ChooseMenu(window, menu, {static_cast<WORD>(item)});
 }
 
 }  // namespace ombrelt::e2e

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -34,8 +35,23 @@ std::string WindowText(HWND window);
 HWND FindChild(HWND parent, const char* className, const std::string& text);
 
 // The editor's windows: the advanced-mode window (caption "Ombrelt" and an
-// edit control), the mode choice (its label), the splash (caption "Splash").
+// edit control), the mode choice (its label), the splash (caption "Splash"),
+// the basic-mode window.
 bool IsMainWindow(HWND window);
 bool IsChoiceWindow(HWND window);
+// The basic-mode window (caption "Ombrelt Basic Mode", maybe with a file title).
+bool IsBasicWindow(HWND window);
+
+// Polls until done() holds; false after the limit.
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs);
+// A key pressed and released as real input.
+void Press(WORD vk);
+
+// Chooses a menu item as a person does from the keyboard: Alt and the
+// menu's underlined letter, then the item's (or, where letters repeat in a
+// menu, the keys that reach it: arrows and Enter). Another process cannot
+// read a window's menu under Wine, so items cannot be found by caption.
+bool ChooseMenu(HWND window, char menu, char item);
+bool ChooseMenu(HWND window, char menu, std::initializer_list<WORD> keys);
 
 }  // namespace ombrelt::e2e

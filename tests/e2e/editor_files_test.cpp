@@ -15,51 +15,6 @@ namespace {
 constexpr DWORD kLimit = 8000;
 const std::string kAdvanced = "1,1,1,0,0,";
 
-void Press(WORD vk) {
-    Key(vk, false);
-    Key(vk, true);
-}
-
-bool MenuOpen(DWORD processId) {
-    for (HWND w : WindowsOf(processId)) {
-        char cls[16] = {};
-        GetClassNameA(w, cls, sizeof cls);
-        if (std::string(cls) == "#32768" && IsWindowVisible(w)) return true;
-    }
-    return false;
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD limitMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > limitMs) return false;
-        Sleep(5);
-    }
-    return true;
-}
-
-// Chooses a menu item as a person does from the keyboard: Alt and the
-// menu's underlined letter, then the item's. (Another process cannot read
-// a window's menu under Wine, so the items cannot be found by caption.)
-bool ChooseMenu(HWND window, char menu, char item) {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        SetForegroundWindow(window);
-        if (!WaitUntil([&] { return GetForegroundWindow() == window; }, 2000)) continue;
-        Key(VK_MENU, false);
-        Press(static_cast<WORD>(menu));
-        Key(VK_MENU, true);
-        if (!WaitUntil([&] { return MenuOpen(processId); }, 2000)) {
-            Press(VK_ESCAPE);
-            continue;
-        }
-        Press(static_cast<WORD>(item));
-        return WaitUntil([&] { return !MenuOpen(processId); }, 2000);
-    }
-    return false;
-}
-
 struct Editor {
     EditorFolder folder{&kAdvanced};
     std::unique_ptr<Process> process = folder.Start();

@@ -1,0 +1,183 @@
+// Playback end to end: Ombrelt.exe in a scratch copy of its folder, driven
+// with the hot keys, the basic-mode window's buttons and the Script menu as
+// a person would, the pointer and the editor text read back.
+#include <gtest/gtest.h>
+
+#include "../support/DialogAnswerer.h"
+#include "editor_driver.h"
+
+namespace ombrelt::e2e {
+namespace {
+
+constexpr DWORD kLimit = 8000;
+const std::string kAdvanced = "1,1,1,0,0,";
+const std::string kBasic = "1,1,1,0,1,";
+
+// Ctrl and a digit, the digit held as a person holds it (Wine answers
+// key-state queries from a cache of up to 50 ms).
+void PressCtrl(char digit) {
+    Key(VK_CONTROL, false);
+    Key(static_cast<WORD>(digit), false);
+    Sleep(150);
+    Key(static_cast<WORD>(digit), true);
+    Key(VK_CONTROL, true);
+}
+
+POINT Cursor() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+bool CursorAt(int x, int y) {
+    const POINT p = Cursor();
+    return p.x == x && p.y == y;
+}
+
+void SetText(HWND edit, const std::string& text) {
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+struct Advanced {
+    EditorFolder folder{&kAdvanced};
+    std::unique_ptr<Process> process = folder.Start();
+    HWND main = WaitForWindow(process->Id(), IsMainWindow, kLimit);
+    HWND log = main ? FindWindowExA(main, nullptr, "Edit", nullptr) : nullptr;
+
+    Advanced() {
+        // Keys typed while the new window is still being activated may miss it.
+        if (main) WaitUntil([&] { return GetForegroundWindow() == main; }, 2000);
+        Sleep(200);
+    }
+    bool Shown() const { return IsWindowVisible(main) != 0; }
+};
+
+TEST(EditorPlayE2E, HotKeysPlayRepeatAndStop) {
+    Advanced editor;
+    ASSERT_NE(editor.log, nullptr);
+    SetCursorPos(1, 1);
+
+    // Once: the script clears the repeat flag itself.
+    SetText(editor.log, "Function(Main);\r\nDisableRepeat();\r\nMoveMouse(123,45);\r\nEndFunction();");
+    PressCtrl('9');
+    EXPECT_TRUE(WaitUntil([] { return CursorAt(123, 45); }, kLimit));
+    EXPECT_TRUE(WaitUntil([&] { return editor.Shown(); }, kLimit));
+
+    // Repeatedly (the window starts with Repeat on; a new Play reads the
+    // settings afresh only at start-up, so switch it back on in the script).
+    // Variables live from run to run: x becomes 1, 11, 111...
+    SetText(editor.log, "Function(Main);\r\nEnableRepeat();\r\nadd(n,1);\r\nMoveMouse(n,5);\r\nPause(40);\r\n"
+                        "EndFunction();");
+    PressCtrl('9');
+    ASSERT_TRUE(WaitUntil([] { return CursorAt(111, 5); }, kLimit));
+    EXPECT_FALSE(editor.Shown());
+    PressCtrl('0');
+    ASSERT_TRUE(WaitUntil([&] { return editor.Shown(); }, 2000));
+    const POINT stopped = Cursor();
+    Sleep(200);
+    EXPECT_EQ(Cursor().x, stopped.x);
+}
+
+TEST(EditorPlayE2E, CtrlZeroStopsALongPauseRun) {
+    Advanced editor;
+    ASSERT_NE(editor.log, nullptr);
+    SetText(editor.log, "Function(Main);\r\nMoveMouse(200,210);\r\nPause(1500);\r\nMoveMouse(5,5);\r\nEndFunction();");
+    PressCtrl('9');
+    ASSERT_TRUE(WaitUntil([&] { return CursorAt(200, 210) && !editor.Shown(); }, kLimit));
+    const DWORD start = GetTickCount();
+    PressCtrl('0');
+    ASSERT_TRUE(WaitUntil([&] { return editor.Shown(); }, 2000));
+    EXPECT_LT(GetTickCount() - start, 1000u);
+    Sleep(1700);  // past the pause: the rest of the script never runs
+    EXPECT_TRUE(CursorAt(200, 210));
+}
+
+TEST(EditorPlayE2E, CorrectTimeRewritesSetPausePercent) {
+    Advanced editor;
+    ASSERT_NE(editor.log, nullptr);
+    const std::string script =
+        "Function(Main);\r\nOrigionalPlayTime(0.100);\r\nSetPausePercent(100);\r\n\r\nPause(300);\r\n\r\n"
+        "EndFunction();";
+    SetText(editor.log, script);
+    testing::DialogAnswerer answers(editor.process->Id());
+    answers.Press(IDNO);  // no White Debug mode: the hidden timed run
+    answers.Press(IDOK);
+    ASSERT_TRUE(ChooseMenu(editor.main, 'S', 'C'));
+    ASSERT_TRUE(WaitUntil([&] { return answers.AllAnswered() && editor.Shown(); }, kLimit));
+    ASSERT_EQ(answers.Dialogs().size(), 2u);
+    EXPECT_EQ(answers.Dialogs()[0].Text, "Do you wish to use the White Debug mode?");
+    const std::string message = answers.Dialogs()[1].Text;
+    EXPECT_EQ(message.rfind("Time took: 0.3", 0), 0u) << message;
+    EXPECT_NE(message.find(" seconds out of Origional Play Time: 0.1 seconds"), std::string::npos) << message;
+
+    const std::string text = WindowText(editor.log);
+    const auto at = text.find("SetPausePercent(");
+    ASSERT_NE(at, std::string::npos) << text;
+    const double percent = std::stod(text.substr(at + 16));
+    EXPECT_GE(percent, 295.0) << text;
+    EXPECT_LT(percent, 450.0) << text;
+    EXPECT_EQ(text.substr(0, at), script.substr(0, at));
+}
+
+TEST(EditorPlayE2E, WhiteDebugRunShowsItsCounterAndRewrites) {
+    Advanced editor;
+    ASSERT_NE(editor.log, nullptr);
+    SetText(editor.log, "Function(Main);\r\nOrigionalPlayTime(0.200);\r\nSetPausePercent(100);\r\nPause(300);\r\n"
+                        "EndFunction();");
+    testing::DialogAnswerer answers(editor.process->Id());
+    answers.Press(IDYES);
+    answers.Press(IDOK);
+    ASSERT_TRUE(ChooseMenu(editor.main, 'S', 'C'));
+    // The borderless white window over the whole screen.
+    HWND white = WaitForWindow(
+        editor.process->Id(),
+        [](HWND w) {
+            RECT r{};
+            GetWindowRect(w, &r);
+            return r.left == 0 && r.top == 0 && r.right == GetSystemMetrics(SM_CXSCREEN) &&
+                   r.bottom == GetSystemMetrics(SM_CYSCREEN) && !(GetWindowLongA(w, GWL_STYLE) & WS_CAPTION);
+        },
+        kLimit);
+    ASSERT_NE(white, nullptr);
+    EXPECT_FALSE(editor.Shown());
+    ASSERT_TRUE(WaitUntil([&] { return answers.AllAnswered() && editor.Shown(); }, kLimit));
+    EXPECT_FALSE(IsWindowVisible(white));
+    EXPECT_NE(FindChild(white, "Static", "5"), nullptr);    // the statements counted
+    EXPECT_NE(FindChild(white, "Static", "0.2"), nullptr);  // the original play time
+    const std::string text = WindowText(editor.log);
+    EXPECT_EQ(text.find("SetPausePercent(100);"), std::string::npos) << text;
+    EXPECT_NE(text.find("SetPausePercent(1"), std::string::npos) << text;  // about 150
+}
+
+TEST(EditorPlayE2E, BasicWindowPlaysXTimes) {
+    EditorFolder folder(&kBasic);
+    auto process = folder.Start();
+    HWND basic = WaitForWindow(process->Id(), IsBasicWindow, kLimit);
+    ASSERT_NE(basic, nullptr);
+    // The script box is the hidden multi-line edit; the count box the other.
+    HWND log = nullptr, count = nullptr;
+    for (HWND e = FindWindowExA(basic, nullptr, "Edit", nullptr); e; e = FindWindowExA(basic, e, "Edit", nullptr))
+        (GetWindowLongA(e, GWL_STYLE) & ES_MULTILINE ? log : count) = e;
+    ASSERT_NE(log, nullptr);
+    ASSERT_NE(count, nullptr);
+    EXPECT_FALSE(IsWindowVisible(log));
+    SetText(log, "Function(Main);\r\nadd(n,1);\r\nMoveMouse(n,7);\r\nEndFunction();");
+    SendMessageA(FindChild(basic, "Button", "Play X amount of times:"), BM_CLICK, 0, 0);
+    SetText(count, "3");
+    SetCursorPos(1, 1);
+    SendMessageA(FindChild(basic, "Button", "Play"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return CursorAt(111, 7); }, kLimit));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(basic) != 0; }, kLimit));
+    Sleep(200);
+    EXPECT_TRUE(CursorAt(111, 7));  // three runs, no fourth
+
+    testing::DialogAnswerer answers(process->Id());
+    answers.Press(IDOK);
+    SetText(count, "three");
+    PostMessageA(FindChild(basic, "Button", "Play"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return answers.AllAnswered(); }, kLimit));
+    EXPECT_EQ(answers.Dialogs()[0].Text, "The Play X times must be numeric!");
+}
+
+}  // namespace
+}  // namespace ombrelt::e2e
