@@ -49,8 +49,9 @@ TEST(Wait, PumpsTimerHandlersDuringALongPause) {
         start = Now();
         desktop.Wait(ms);
         EXPECT_LT(MsSince(start), 50);
-        ASSERT_FALSE(window.Received.empty());
-        EXPECT_EQ(window.Received[0].Id, WM_USER + 1u);
+        int posted = 0;
+        for (auto& m : window.Received) posted += m.Id == WM_USER + 1u;
+        EXPECT_EQ(posted, 1) << ms;
     }
 }
 
@@ -161,8 +162,10 @@ TEST(Wait, PumpIfDuePumpsOnceAMillisecondHasPassed) {
     PostMessageA(window.hwnd, WM_USER + 2, 0, 0);
     Sleep(2);
     desktop.PumpIfDue();
-    ASSERT_EQ(window.Received.size(), 1u);
-    EXPECT_EQ(window.Received[0].Id, WM_USER + 2u);
+    // Only the posted message counts: the pointer may rest over the window.
+    int posted = 0;
+    for (auto& m : window.Received) posted += m.Id == WM_USER + 2u;
+    EXPECT_EQ(posted, 1);
 }
 
 }  // namespace
