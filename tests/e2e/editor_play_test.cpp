@@ -52,7 +52,7 @@ struct Advanced {
     bool Shown() const { return IsWindowVisible(main) != 0; }
 };
 
-TEST(EditorPlayE2E, HotKeysPlayRepeatAndStop) {
+TEST(EditorPlayE2E, HotKeysPlayRepeatAndStopALongPause) {
     Advanced editor;
     ASSERT_NE(editor.log, nullptr);
     SetCursorPos(1, 1);
@@ -63,9 +63,7 @@ TEST(EditorPlayE2E, HotKeysPlayRepeatAndStop) {
     EXPECT_TRUE(WaitUntil([] { return CursorAt(123, 45); }, kLimit));
     EXPECT_TRUE(WaitUntil([&] { return editor.Shown(); }, kLimit));
 
-    // Repeatedly (the window starts with Repeat on; a new Play reads the
-    // settings afresh only at start-up, so switch it back on in the script).
-    // Variables live from run to run: x becomes 1, 11, 111...
+    // Repeatedly. Variables live from run to run: x becomes 1, 11, 111...
     SetText(editor.log, "Function(Main);\r\nEnableRepeat();\r\nadd(n,1);\r\nMoveMouse(n,5);\r\nPause(40);\r\n"
                         "EndFunction();");
     PressCtrl('9');
@@ -73,62 +71,49 @@ TEST(EditorPlayE2E, HotKeysPlayRepeatAndStop) {
     EXPECT_FALSE(editor.Shown());
     PressCtrl('0');
     ASSERT_TRUE(WaitUntil([&] { return editor.Shown(); }, 2000));
-    const POINT stopped = Cursor();
-    Sleep(200);
-    EXPECT_EQ(Cursor().x, stopped.x);
-}
 
-TEST(EditorPlayE2E, CtrlZeroStopsALongPauseRun) {
-    Advanced editor;
-    ASSERT_NE(editor.log, nullptr);
-    SetText(editor.log, "Function(Main);\r\nMoveMouse(200,210);\r\nPause(1500);\r\nMoveMouse(5,5);\r\nEndFunction();");
+    // Ctrl+0 in a long pause: the window is back at once, and the rest of the
+    // script never runs.
+    SetText(editor.log, "Function(Main);\r\nMoveMouse(200,210);\r\nPause(1500);\r\nMoveMouse(5,5);\r\n"
+                        "EndFunction();");
     PressCtrl('9');
     ASSERT_TRUE(WaitUntil([&] { return CursorAt(200, 210) && !editor.Shown(); }, kLimit));
     const DWORD start = GetTickCount();
     PressCtrl('0');
     ASSERT_TRUE(WaitUntil([&] { return editor.Shown(); }, 2000));
     EXPECT_LT(GetTickCount() - start, 1000u);
-    Sleep(1700);  // past the pause: the rest of the script never runs
+    Sleep(1700);
     EXPECT_TRUE(CursorAt(200, 210));
 }
 
-TEST(EditorPlayE2E, CorrectTimeRewritesSetPausePercent) {
+TEST(EditorPlayE2E, CorrectTimeRewritesSetPausePercentHiddenOrOnTheWhiteWindow) {
     Advanced editor;
     ASSERT_NE(editor.log, nullptr);
-    const std::string script =
-        "Function(Main);\r\nOrigionalPlayTime(0.100);\r\nSetPausePercent(100);\r\n\r\nPause(300);\r\n\r\n"
-        "EndFunction();";
-    SetText(editor.log, script);
-    testing::DialogAnswerer answers(editor.process->Id());
-    answers.Press(IDNO);  // no White Debug mode: the hidden timed run
-    answers.Press(IDOK);
-    ASSERT_TRUE(ChooseMenu(editor.main, 'S', 'C'));
-    ASSERT_TRUE(WaitUntil([&] { return answers.AllAnswered() && editor.Shown(); }, kLimit));
-    ASSERT_EQ(answers.Dialogs().size(), 2u);
-    EXPECT_EQ(answers.Dialogs()[0].Text, "Do you wish to use the White Debug mode?");
-    const std::string message = answers.Dialogs()[1].Text;
-    EXPECT_EQ(message.rfind("Time took: 0.3", 0), 0u) << message;
-    EXPECT_NE(message.find(" seconds out of Origional Play Time: 0.1 seconds"), std::string::npos) << message;
-
-    const std::string text = WindowText(editor.log);
-    const auto at = text.find("SetPausePercent(");
-    ASSERT_NE(at, std::string::npos) << text;
-    const double percent = std::stod(text.substr(at + 16));
+    const std::string head = "Function(Main);\r\nOrigionalPlayTime(0.100);\r\n";
+    SetText(editor.log, head + "SetPausePercent(100);\r\n\r\nPause(300);\r\n\r\nEndFunction();");
+    {
+        testing::DialogAnswerer answers(editor.process->Id());
+        answers.Press(IDNO);  // no White Debug mode: the hidden timed run
+        answers.Press(IDOK);
+        ASSERT_TRUE(ChooseMenu(editor.main, 'S', 'C'));
+        ASSERT_TRUE(WaitUntil([&] { return answers.AllAnswered() && editor.Shown(); }, kLimit));
+        EXPECT_EQ(answers.Dialogs()[0].Text, "Do you wish to use the White Debug mode?");
+        const std::string message = answers.Dialogs()[1].Text;
+        EXPECT_EQ(message.rfind("Time took: 0.3", 0), 0u) << message;
+        EXPECT_NE(message.find(" seconds out of Origional Play Time: 0.1 seconds"), std::string::npos) << message;
+    }
+    std::string text = WindowText(editor.log);
+    ASSERT_EQ(text.rfind(head + "SetPausePercent(", 0), 0u) << text;
+    const std::string statement = text.substr(head.size(), text.find(';', head.size()) + 1 - head.size());
+    const double percent = std::stod(statement.substr(16));
     EXPECT_GE(percent, 295.0) << text;
     EXPECT_LT(percent, 450.0) << text;
-    EXPECT_EQ(text.substr(0, at), script.substr(0, at));
-}
 
-TEST(EditorPlayE2E, WhiteDebugRunShowsItsCounterAndRewrites) {
-    Advanced editor;
-    ASSERT_NE(editor.log, nullptr);
-    SetText(editor.log, "Function(Main);\r\nOrigionalPlayTime(0.200);\r\nSetPausePercent(100);\r\nPause(300);\r\n"
-                        "EndFunction();");
+    // Again on the White Debug window: from about 300 back to about 300.
     testing::DialogAnswerer answers(editor.process->Id());
     answers.Press(IDYES);
     answers.Press(IDOK);
     ASSERT_TRUE(ChooseMenu(editor.main, 'S', 'C'));
-    // The borderless white window over the whole screen.
     HWND white = WaitForWindow(
         editor.process->Id(),
         [](HWND w) {
@@ -143,10 +128,10 @@ TEST(EditorPlayE2E, WhiteDebugRunShowsItsCounterAndRewrites) {
     ASSERT_TRUE(WaitUntil([&] { return answers.AllAnswered() && editor.Shown(); }, kLimit));
     EXPECT_FALSE(IsWindowVisible(white));
     EXPECT_NE(FindChild(white, "Static", "5"), nullptr);    // the statements counted
-    EXPECT_NE(FindChild(white, "Static", "0.2"), nullptr);  // the original play time
-    const std::string text = WindowText(editor.log);
-    EXPECT_EQ(text.find("SetPausePercent(100);"), std::string::npos) << text;
-    EXPECT_NE(text.find("SetPausePercent(1"), std::string::npos) << text;  // about 150
+    EXPECT_NE(FindChild(white, "Static", "0.1"), nullptr);  // the original play time
+    text = WindowText(editor.log);
+    EXPECT_EQ(text.rfind(head + "SetPausePercent(", 0), 0u) << text;
+    EXPECT_EQ(text.find(statement), std::string::npos) << text;  // measured anew
 }
 
 TEST(EditorPlayE2E, BasicWindowPlaysXTimes) {
