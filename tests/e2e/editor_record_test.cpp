@@ -86,6 +86,9 @@ void AnswerConfirmation(DWORD processId, int answer) {
     HWND box = WaitForMessageBox(processId, 3000);
     ASSERT_TRUE(box);
     EXPECT_NE(MessageBoxText(box).find("If you record a new script Ombrelt will delete"), std::string::npos);
+    // Wine may report a key's state up to 50 ms late: let the release of the
+    // key that chose Record settle, or the recorder's first tick sees it.
+    Sleep(200);
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
 }
 
