@@ -32,10 +32,7 @@ TEST(PlayerCommands, MovesThePointerAndShowsAMessageBox) {
     ASSERT_TRUE(player.Started());
     HWND box = WaitForMessageBox(player.Id(), kStartLimit);
     ASSERT_TRUE(box);
-    POINT p;
-    GetCursorPos(&p);
-    EXPECT_EQ(p.x, 123);
-    EXPECT_EQ(p.y, 234);
+    EXPECT_TRUE(WaitForCursor(123, 234, 1000));
     EXPECT_EQ(MessageBoxText(box), "Hello from the player");
     char title[64] = "x";
     GetWindowTextA(box, title, sizeof title);

@@ -88,21 +88,36 @@ bool Process::Running() {
     return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
+namespace {
+struct WindowSearch {
+    DWORD id;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindowOf(HWND window, LPARAM param) {
+    auto& s = *reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == s.id) s.found.push_back(window);
+    return TRUE;
+}
+}  // namespace
+
 std::vector<HWND> WindowsOf(DWORD processId) {
-    struct Search {
-        DWORD id;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.id) s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId, {}};
+    EnumWindows(CollectWindowOf, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+bool WaitForCursor(int x, int y, DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        POINT p{};
+        GetCursorPos(&p);
+        if (p.x == x && p.y == y) return true;
+        if (GetTickCount() - start > limitMs) return false;
+        Sleep(5);
+    }
 }
 
 bool HasVisibleWindow(DWORD processId) {

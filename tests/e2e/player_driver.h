@@ -72,6 +72,10 @@ std::string MessageBoxText(HWND box);
 // Presses its OK button.
 void CloseMessageBox(HWND box);
 
+// Waits up to limitMs for the pointer to show at (x, y): Wine reports
+// another process's SetCursorPos a moment late.
+bool WaitForCursor(int x, int y, DWORD limitMs);
+
 // One key going down or up, as real input.
 void Key(WORD vk, bool up);
 

@@ -57,6 +57,10 @@ private:
         std::string Path;
         bool IsFile;
     };
+    struct Search {
+        DWORD process;
+        HWND found;
+    };
 
     void Add(Answer answer) {
         std::lock_guard lock(mutex_);
@@ -70,25 +74,22 @@ private:
     }
 
     HWND FindDialog() const {
-        struct Search {
-            DWORD process;
-            HWND found;
-        } search{process_, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM param) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(param);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                char cls[16] = {};
-                GetClassNameA(window, cls, sizeof cls);
-                if (owner == s.process && std::string(cls) == "#32770" && IsWindowVisible(window)) {
-                    s.found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search{process_, nullptr};
+        EnumWindows(IsDialogOf, reinterpret_cast<LPARAM>(&search));
         return search.found;
+    }
+
+    static BOOL CALLBACK IsDialogOf(HWND window, LPARAM param) {
+        auto& s = *reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        char cls[16] = {};
+        GetClassNameA(window, cls, sizeof cls);
+        if (owner == s.process && std::string(cls) == "#32770" && IsWindowVisible(window)) {
+            s.found = window;
+            return FALSE;
+        }
+        return TRUE;
     }
 
     // The longest static text of a message box is its message.
@@ -107,17 +108,16 @@ private:
     // The file name box: the one edit field of a file dialog.
     static HWND FileNameBox(HWND dialog) {
         HWND found = nullptr;
-        EnumChildWindows(
-            dialog,
-            [](HWND child, LPARAM param) -> BOOL {
-                char cls[16] = {};
-                GetClassNameA(child, cls, sizeof cls);
-                if (_stricmp(cls, "Edit") != 0 || !IsWindowVisible(child)) return TRUE;
-                *reinterpret_cast<HWND*>(param) = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumChildWindows(dialog, IsVisibleEdit, reinterpret_cast<LPARAM>(&found));
         return found;
+    }
+
+    static BOOL CALLBACK IsVisibleEdit(HWND child, LPARAM param) {
+        char cls[16] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (_stricmp(cls, "Edit") != 0 || !IsWindowVisible(child)) return TRUE;
+        *reinterpret_cast<HWND*>(param) = child;
+        return FALSE;
     }
 
     void Run() {

@@ -41,6 +41,13 @@ TEST(Windows, FindAndReadWindows) {
 // Reads the open message box's texts and presses its button.
 struct BoxReader {
     static inline std::string Title, Text;
+    static BOOL CALLBACK ReadStatic(HWND child, LPARAM) {
+        char cls[32] = {}, text[256] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        GetWindowTextA(child, text, sizeof text);
+        if (lstrcmpiA(cls, "Static") == 0 && text[0]) Text = text;
+        return TRUE;
+    }
     static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) {
         HWND box = FindWindowA("#32770", nullptr);
         if (!box) return;
@@ -48,16 +55,7 @@ struct BoxReader {
         char buffer[256] = {};
         GetWindowTextA(box, buffer, sizeof buffer);
         Title = buffer;
-        EnumChildWindows(
-            box,
-            [](HWND child, LPARAM) -> BOOL {
-                char cls[32] = {}, text[256] = {};
-                GetClassNameA(child, cls, sizeof cls);
-                GetWindowTextA(child, text, sizeof text);
-                if (lstrcmpiA(cls, "Static") == 0 && text[0]) Text = text;
-                return TRUE;
-            },
-            0);
+        EnumChildWindows(box, ReadStatic, 0);
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     }
 };
