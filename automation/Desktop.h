@@ -3,12 +3,17 @@
 // Win32Desktop (automation/win32) is the real one; native tests use a fake
 // that records calls and plays back a scripted screen.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "automation/AutomationState.h"
 #include "automation/PixelBuffer.h"
 
 namespace ombrelt {
+
+// Asked after every pump of a wait: true ends the wait there (a run that was
+// stopped does not sit out the rest of its pause).
+using WaitStop = std::function<bool()>;
 
 struct ScreenMetrics {
     std::int32_t WidthPixels = 0;
@@ -68,8 +73,10 @@ public:
     // The statement loop's pump: the real one pumps only when at least 1 ms
     // has passed since the last pump, so tight loops stay fast.
     virtual void PumpIfDue() { PumpMessages(); }
-    // Blocks for ms milliseconds while pumping messages (mdlTime.Wait).
-    virtual void Wait(std::int32_t ms) = 0;
+    // Blocks for ms milliseconds while pumping messages (mdlTime.Wait);
+    // ends early after a pump that leaves stop true.
+    virtual void Wait(std::int32_t ms, const WaitStop& stop) = 0;
+    void Wait(std::int32_t ms) { Wait(ms, WaitStop{}); }
 };
 
 }  // namespace ombrelt

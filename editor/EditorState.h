@@ -35,6 +35,13 @@ struct EditorState {
 
     // Playback
     bool IsPaused = false;
+    // A run's tick (play, correction or White Debug timer of any window) is
+    // inside the engine. Ticks pump messages, so another window's timer can
+    // fire inside one; no second run starts until the first tick returns.
+    bool RunTickActive = false;
+    // Runs started (Play, Play Selection, Correct Time): a tick whose run has
+    // been replaced by a newer start leaves the windows and text to it.
+    std::uint32_t RunStarts = 0;
 
     // Time correction
     double OriginalPlayTime = 0.0;

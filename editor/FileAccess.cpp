@@ -2,6 +2,10 @@
 
 #include <sys/stat.h>
 
+#ifdef _WIN32
+#include "automation/win32/WinApi.h"
+#endif
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -26,6 +30,22 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     return !out.fail();
+}
+
+bool ReplaceWholeFile(const std::string& path, const std::string& bytes) {
+    const std::string fresh = path + ".part";
+    if (!WriteWholeFile(fresh, bytes)) {
+        DeleteFilePath(fresh);
+        return false;
+    }
+#ifdef _WIN32
+    // The C library's rename does not replace an existing file on Windows.
+    const bool replaced = MoveFileExA(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+    const bool replaced = std::rename(fresh.c_str(), path.c_str()) == 0;
+#endif
+    if (!replaced) DeleteFilePath(fresh);
+    return replaced;
 }
 
 bool DeleteFilePath(const std::string& path) {

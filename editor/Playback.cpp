@@ -2,6 +2,7 @@
 
 #include "automation/ScriptError.h"
 #include "editor/Program.h"
+#include "editor/RunTick.h"
 #include "editor/SystemKeys.h"
 #include "editor/frmWhite.h"
 #include "editor/mdlCorrectTime.h"
@@ -37,7 +38,7 @@ void Playback::Start(const std::string& script) {
     engine.SetExecuteType(0);
     // A script the engine refuses is not started; the window stays shown.
     if (!RunStep([&] { engine.Initialize(state.ScriptText); })) return;
-    ++starts_;
+    ++state.RunStarts;
     w_.Window.Hide();
     RunEveryMillisecond(w_.tmrPlay);
 }
@@ -49,12 +50,13 @@ void Playback::Pause() {
 }
 
 bool Playback::RunOnce() {
-    const std::uint32_t starts = starts_;
+    RunTick tick(program_.State());
+    if (!tick.Entered()) return false;
     // A flow error ends the run like its end; the host carries on.
     RunStep([&] { program_.ScriptEngine().Execute(); });
     // Ctrl+9 or Ctrl+8 during the run stopped it and started something new,
     // which the end of this run must not stop again.
-    return starts == starts_ && !program_.State().IsRecording;
+    return !tick.Superseded();
 }
 
 void Playback::CorrectTime() {
@@ -63,6 +65,7 @@ void Playback::CorrectTime() {
     program_.Automation().SelectedWindow = 0;
     const int answer = forms::MsgBox("Do you wish to use the White Debug mode?", MB_YESNOCANCEL, "White Debug mode?");
     if (answer == IDYES) {
+        ++state.RunStarts;
         w_.Window.Hide();
         state.WhiteFromBasic = w_.IsBasic;
         SwitchOff(w_.tmrPlay);
@@ -70,6 +73,7 @@ void Playback::CorrectTime() {
         program_.ScriptEngine().SetExecuteType(2);
         program_.White().Begin();
     } else if (answer == IDNO) {
+        ++state.RunStarts;
         w_.Window.Hide();
         RunEveryMillisecond(w_.tmrCorrectTime);
     }
@@ -79,7 +83,8 @@ void Playback::TimedRun() {
     EditorState& state = program_.State();
     Desktop& desktop = program_.Desktop();
     SC& engine = program_.ScriptEngine();
-    const std::uint32_t starts = starts_;
+    RunTick tick(state);
+    if (!tick.Entered()) return;
 
     // Each step runs whatever an earlier one did.
     RunStep([&] { state.RecordSeconds = 0; });
@@ -93,6 +98,13 @@ void Playback::TimedRun() {
     RunStep([&] { engine.Execute(); });
     std::uint32_t milliseconds = 0;
     RunStep([&] { milliseconds = mdlTime::GetMilliseconds(state.Stopwatches, desktop); });
+    // A Play, a correction or a recording started by a hot key during the
+    // run has taken over: the text, the window and the message are its. The
+    // seconds timer stops unless the recorder now counts with it.
+    if (tick.Superseded()) {
+        if (!state.IsRecording) RunStep([&] { w_.tmrRecTime.SetEnabled(false); });
+        return;
+    }
     RunStep([&] {
         w_.tmrRecTime.SetEnabled(false);
         w_.tmrCorrectTime.SetEnabled(false);
@@ -103,9 +115,6 @@ void Playback::TimedRun() {
     RunStep([&] {
         w_.txtLog.SetText(mdlCorrectTime::RewritePausePercent(w_.txtLog.Text(), state.PausePercentText, percent));
     });
-    // A Play or a recording started by a hot key during the run has taken
-    // over: the window and the message would stand in its way.
-    if (starts != starts_ || state.IsRecording) return;
     RunStep([&] { w_.Window.Show(); });
     RunStep([&] {
         forms::MsgBox(mdlCorrectTime::ResultMessage(measured, state.OriginalPlayTime), MB_OK,

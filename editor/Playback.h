@@ -46,7 +46,8 @@ public:
     void Pause();
     // One tick of the play timer: one whole run. True when the end of the
     // run is this tick's to handle (stop or repeat); false when a Play or a
-    // recording was started during the run and has taken over.
+    // recording was started during the run and has taken over, or when
+    // another run's tick is still under way (the timer tries again).
     bool RunOnce();
 
     // Correct Time after the window's Stop: takes the text, asks about the
@@ -62,7 +63,6 @@ public:
 private:
     Program& program_;
     PlayWindow w_;
-    std::uint32_t starts_ = 0;  // runs started so far
 };
 
 // Enables a timer with an interval of 1 ms.

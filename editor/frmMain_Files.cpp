@@ -116,14 +116,13 @@ void frmMain::mnuFileCompile_Click() {
     const bool repeat =
         forms::MsgBox(std::string(Compile::RepeatQuestion), MB_YESNO, std::string(Compile::RepeatTitle)) == IDYES;
 
-    // The player is read before the old file goes, so a missing player
-    // leaves an existing executable of that name alone.
+    // The player is read first and the new executable is written whole
+    // before it replaces the old one: a missing player or a failed write
+    // leaves an existing file of that name as it was.
     std::string player;
     const bool havePlayer = ReadWholeFile(App().Path() + "\\" + std::string(Compile::PlayerFile), player);
-    DeleteFilePath(path);
     const auto executable = havePlayer ? Compile::BuildExecutable(player, repeat, txtLog.Text()) : std::nullopt;
-    if (!executable || !WriteWholeFile(path, *executable)) {
-        DeleteFilePath(path);  // no half-written executable
+    if (!executable || !ReplaceWholeFile(path, *executable)) {
         forms::MsgBox(std::string(Compile::Failed), MB_OK | MB_ICONERROR, std::string(Compile::ErrorTitle));
         return;
     }

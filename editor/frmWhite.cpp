@@ -4,6 +4,7 @@
 #include "automation/ScriptError.h"
 #include "editor/Playback.h"
 #include "editor/Program.h"
+#include "editor/RunTick.h"
 #include "editor/SystemKeys.h"
 #include "editor/frmBasic.h"
 #include "editor/frmMain.h"
@@ -111,6 +112,8 @@ void frmWhite::tmrPlay_Timer() {
     EditorState& state = program_.State();
     Desktop& desktop = program_.Desktop();
     SC& engine = program_.ScriptEngine();
+    RunTick tick(state);
+    if (!tick.Entered()) return;
 
     // Each step runs whatever an earlier one did.
     RunStep([&] { ResetDisplay(); });
@@ -128,6 +131,12 @@ void frmWhite::tmrPlay_Timer() {
     std::uint32_t milliseconds = 0;
     RunStep([&] { milliseconds = mdlTime::GetMilliseconds(state.Stopwatches, desktop); });
     RunStep([&] { tmrRecTime.SetEnabled(false); });
+    // After Ctrl+0 the starting window may have started a newer run or a
+    // recording: the text and the windows are that run's now.
+    if (tick.Superseded()) {
+        RunStep([&] { tmrMouse.SetEnabled(false); });
+        return;
+    }
 
     const double measured = mdlCorrectTime::MeasuredSeconds(state.RecordSeconds, milliseconds);
     RunStep([&] {

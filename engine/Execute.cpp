@@ -18,6 +18,12 @@ void SC::PauseExecution() { IsRunning = false; }
 void SC::Execute() {
     StopExecution();
     IsRunning = true;
+    // However the run ends, it is no longer running: a wait or a host that
+    // asks the flag afterwards must not take the run for a live one.
+    struct RunEnds {
+        bool& running;
+        ~RunEnds() { running = false; }
+    } runEnds{IsRunning};
     try {
         for (;;) {
             if (CurrentLine == MainEndLine) return;  // main's endfunction is not executed
@@ -39,14 +45,11 @@ void SC::Execute() {
             if (!IsRunning) return;
         }
     } catch (const ScriptError&) {
-        IsRunning = false;
         throw;
     } catch (const std::exception& e) {
         // Whatever ends a run reaches the host as the one error type.
-        IsRunning = false;
         throw ScriptError(e.what());
     } catch (...) {
-        IsRunning = false;
         throw ScriptError("Unknown error");
     }
 }

@@ -29,26 +29,30 @@ void RunPause(SC& sc, std::int32_t id, CommandParams& p) {
     Desktop& desktop = sc.Host();
     if (state.IgnorePauses) return;
     p.Resolve(1);
-    // The gate: below 1 (rounded), or not a 16-bit number, waits not at all.
+    // The gate: below 1 (rounded), or not a 32-bit number, waits not at all.
+    // Recorded idle gaps can be far longer than 32767 ms and must replay.
     bool skip = true;
-    RunStep([&] { skip = Convert::ToInt16(p[1]) < 1; });
+    RunStep([&] { skip = Convert::ToInt32(p[1]) < 1; });
     if (skip) return;
     std::int32_t n = 0;
     if (!RunStep([&] { n = Convert::RoundToInt32(Convert::ToDouble(p[1]) * state.PauseFactor); })) return;
+    // A run that is stopped or paused during the pause does not sit out the
+    // rest of it: the wait ends and the run stops before its next statement.
+    const WaitStop stopped = [&sc] { return !sc.IsRunning; };
     switch (id) {
         case Id::Pause:
             if (n <= PausePiece) {
-                RunStep([&] { desktop.Wait(n); });
+                RunStep([&] { desktop.Wait(n, stopped); });
             } else {
-                for (std::int64_t i = 0; i <= n; i += PausePiece) {
+                for (std::int64_t i = 0; i <= n && !stopped(); i += PausePiece) {
                     auto piece = static_cast<std::int32_t>(std::min<std::int64_t>(n - i, PausePiece));
-                    RunStep([&] { desktop.Wait(piece); });
+                    RunStep([&] { desktop.Wait(piece, stopped); });
                 }
             }
             break;
-        case Id::PauseS: RunStep([&] { mdlTime::PauseSeconds(desktop, n); }); break;
-        case Id::PauseM: RunStep([&] { mdlTime::PauseMinutes(desktop, n); }); break;
-        case Id::PauseH: RunStep([&] { mdlTime::PauseHours(desktop, n); }); break;
+        case Id::PauseS: RunStep([&] { mdlTime::PauseSeconds(desktop, n, stopped); }); break;
+        case Id::PauseM: RunStep([&] { mdlTime::PauseMinutes(desktop, n, stopped); }); break;
+        case Id::PauseH: RunStep([&] { mdlTime::PauseHours(desktop, n, stopped); }); break;
         default: break;
     }
 }

@@ -30,22 +30,29 @@ DWORD BackstopMs(std::int64_t ticksLeft, std::int64_t frequency) {
 
 WaitTimer::WaitTimer(std::string timerName) : name_(std::move(timerName)), frequency_(PerfFrequency()) {}
 
-void WaitTimer::Wait(std::int32_t ms, const std::function<void()>& pump) {
+void WaitTimer::Wait(std::int32_t ms, const std::function<void()>& pump, const std::function<bool()>& stop) {
     ++started_;
     if (ms <= 0) {
         pump();
         return;
     }
+    bool stopped = false;
+    const Pump pumpAndAsk = [&] {
+        pump();
+        stopped = stop && stop();
+        return !stopped;
+    };
     const std::int64_t now = PerfCounter();
     std::int64_t start = now;
     if (lastDue_ != 0 && now >= lastDue_ && now - lastDue_ <= frequency_ * ChainWindowMs / 1000)
         start = lastDue_;
     const std::int64_t due = start + ms / 1000 * frequency_ + ms % 1000 * frequency_ / 1000;
-    if (!WaitOnTimer(due, pump)) PumpUntil(due, pump);
-    lastDue_ = due;
+    if (!WaitOnTimer(due, pumpAndAsk) && !stopped) PumpUntil(due, pumpAndAsk);
+    // A wait cut short leaves nothing for the next one to count from.
+    lastDue_ = stopped ? 0 : due;
 }
 
-bool WaitTimer::WaitOnTimer(std::int64_t due, const std::function<void()>& pump) {
+bool WaitTimer::WaitOnTimer(std::int64_t due, const Pump& pump) {
     // Each wait holds its own handle to the named timer. A wait started by a
     // handler during this one opens the same object and sets it for itself,
     // so this wait ends by its own due time alone and sets the timer again
@@ -67,7 +74,7 @@ bool WaitTimer::WaitOnTimer(std::int64_t due, const std::function<void()>& pump)
         DWORD woke = MsgWaitForMultipleObjects(1, &handle, FALSE, BackstopMs(wake - PerfCounter(), frequency_),
                                                WakeMask);
         if (woke == WAIT_FAILED) return false;
-        pump();
+        if (!pump()) return true;
         if (PerfCounter() >= wake) break;
         if (woke != WAIT_OBJECT_0 + 1 || started_ != seen) {
             if (!arm()) return false;
@@ -77,7 +84,7 @@ bool WaitTimer::WaitOnTimer(std::int64_t due, const std::function<void()>& pump)
     return true;
 }
 
-void WaitTimer::PumpUntil(std::int64_t due, const std::function<void()>& pump) {
+void WaitTimer::PumpUntil(std::int64_t due, const Pump& pump) {
     // The timer could not be made or waited on: keep the program alive by
     // pumping until the due time, sleeping between messages.
     for (;;) {
@@ -85,8 +92,7 @@ void WaitTimer::PumpUntil(std::int64_t due, const std::function<void()>& pump) {
         if (left > 0 &&
             MsgWaitForMultipleObjects(0, nullptr, FALSE, BackstopMs(left, frequency_) - 2, WakeMask) == WAIT_FAILED)
             Sleep(1);
-        pump();
-        if (PerfCounter() >= due) return;
+        if (!pump() || PerfCounter() >= due) return;
     }
 }
 

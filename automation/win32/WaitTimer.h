@@ -18,7 +18,9 @@ public:
     // returns after one pump. A wait that begins within ChainWindowMs of the
     // previous wait's due time counts from that due time, so a series of
     // pauses keeps its total. A handler may start another wait inside pump.
-    void Wait(std::int32_t ms, const std::function<void()>& pump);
+    // When stop is given, the wait ends after the first pump that leaves it
+    // true.
+    void Wait(std::int32_t ms, const std::function<void()>& pump, const std::function<bool()>& stop = {});
 
     // Due time of the last wait that finished, in performance-counter ticks;
     // 0 before the first.
@@ -30,8 +32,10 @@ public:
     static constexpr std::int32_t FinishSpinUs = 1000;
 
 private:
-    bool WaitOnTimer(std::int64_t due, const std::function<void()>& pump);
-    void PumpUntil(std::int64_t due, const std::function<void()>& pump);
+    // pump returns false when the wait is to end at once.
+    using Pump = std::function<bool()>;
+    bool WaitOnTimer(std::int64_t due, const Pump& pump);
+    void PumpUntil(std::int64_t due, const Pump& pump);
 
     std::string name_;
     std::int64_t frequency_;

@@ -43,7 +43,8 @@ public:
     std::uint32_t TickCount() override;
     void PumpMessages() override;
     void PumpIfDue() override;
-    void Wait(std::int32_t ms) override;
+    using Desktop::Wait;
+    void Wait(std::int32_t ms, const WaitStop& stop) override;
 
     const WaitTimer& Waits() const { return waits_; }
 

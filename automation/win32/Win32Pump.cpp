@@ -35,8 +35,8 @@ void Win32Desktop::PumpIfDue() {
     if (PerfCounter() - lastPump_ >= pumpInterval_) PumpMessages();
 }
 
-void Win32Desktop::Wait(std::int32_t ms) {
-    waits_.Wait(ms, [this] { PumpMessages(); });
+void Win32Desktop::Wait(std::int32_t ms, const WaitStop& stop) {
+    waits_.Wait(ms, [this] { PumpMessages(); }, stop);
 }
 
 }  // namespace ombrelt::win32

@@ -39,6 +39,8 @@ TEST(EditorFiles, CompileMakesAnExecutableThatRunsAndOpensBack) {
     ASSERT_NE(editor.log, nullptr);
     const std::string script = "Function(Main);\r\n  MsgBox(\"Hello World\");\r\nEndFunction();";
     editor.SetText(script);
+    const std::string exe = editor.folder.File("hello.exe");
+    ASSERT_TRUE(WriteFileBytes(exe, "old"));  // replaced without a question
 
     {
         testing::DialogAnswerer answers(editor.process->Id());
@@ -54,7 +56,7 @@ TEST(EditorFiles, CompileMakesAnExecutableThatRunsAndOpensBack) {
         EXPECT_EQ(seen[2].Title, "Compiled");
         EXPECT_EQ(seen[2].Text, "Ombrelt executable was compiled.");
     }
-    const std::string exe = editor.folder.File("hello.exe");
+    EXPECT_EQ(GetFileAttributesA((exe + ".part").c_str()), INVALID_FILE_ATTRIBUTES);
     const std::string player = ReadFileBytes(editor.folder.File("Compiler.dll"));
     const std::string bytes = ReadFileBytes(exe);
     ASSERT_GT(bytes.size(), player.size());

@@ -17,8 +17,17 @@ std::string Main(const std::string& body) { return "function(main);" + body + "e
 
 TEST(EngineCommands, PausesGateRoundAndCutIntoPieces) {
     EngineHost h;
-    h.Run(Main("pause(0);pause(-5);pause(0.4);pause(abc);pause(40000);pause(0.6);"));
-    EXPECT_EQ(h.Desk.Waits, (std::vector<int>{1}));  // 40000 is beyond the 16-bit gate
+    h.Run(Main("pause(0);pause(-5);pause(0.4);pause(abc);pause(2147483648);pause(0.6);pause(40000);"));
+    // The gate takes any 32-bit count, so a long recorded gap waits whole.
+    EXPECT_EQ(h.Desk.Waits, (std::vector<int>{1, 9999, 9999, 9999, 9999, 4}));
+
+    // A stop during the first piece leaves the rest unwaited.
+    EngineHost stopped;
+    stopped.Desk.OnPump = [&] {
+        if (!stopped.Desk.Waits.empty()) stopped.Engine.StopExecution();
+    };
+    stopped.Run(Main("pause(40000);pauses(5);"));
+    EXPECT_EQ(stopped.Desk.Waits, (std::vector<int>{9999}));
 
     EngineHost half;
     half.Run(Main("setpausepercent(50);pause(1001);pause(30000);"));

@@ -15,6 +15,7 @@ TEST(EngineFlow, MainRunsAloneAndCallsReturnAfterTheirCall) {
                     "function(inner);message(inner,normal);endfunction();"),
               (Texts{"start", "helper", "inner", "back", "end"}));
     EXPECT_EQ(h.Engine.CallDepth, 0);
+    EXPECT_FALSE(h.Engine.IsRunning);  // a finished run is no longer running
 
     // The recorded layout: a function right after main's "endfunction".
     EngineHost next;

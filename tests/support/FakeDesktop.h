@@ -114,7 +114,8 @@ public:
         ++Pumps;
         if (OnPump) OnPump();
     }
-    void Wait(std::int32_t ms) override {
+    using Desktop::Wait;
+    void Wait(std::int32_t ms, const WaitStop&) override {
         Waits.push_back(ms);
         Log("Wait " + std::to_string(ms));
         PumpMessages();

@@ -262,8 +262,10 @@ TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogAndReportsAMissingPlayer
         EXPECT_EQ(answers.Dialogs()[1].Text, "Invalid Filename!");
         EXPECT_EQ(answers.Dialogs()[1].Title, "Error");
     }
-    // No Compiler.dll beside this test program.
+    // No Compiler.dll beside this test program: the executable already there
+    // stays as it was.
     ASSERT_EQ(GetFileAttributesA((program.App().Path() + "\\Compiler.dll").c_str()), INVALID_FILE_ATTRIBUTES);
+    ASSERT_TRUE(editor::WriteWholeFile(File("x.exe"), "old"));
     DialogAnswerer answers;
     answers.Choose(File("x"));
     answers.Press(IDNO);
@@ -273,5 +275,5 @@ TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogAndReportsAMissingPlayer
     EXPECT_EQ(answers.Dialogs()[1].Title, "Repeat?");
     EXPECT_EQ(answers.Dialogs()[1].Text, "Would you like the script to repeat infinitely until stopped?");
     EXPECT_EQ(answers.Dialogs()[2].Text, "Could not create exectuable!");
-    EXPECT_EQ(GetFileAttributesA(File("x.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(Read(File("x.exe")), "old");
 }

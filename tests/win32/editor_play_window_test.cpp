@@ -114,6 +114,52 @@ TEST_F(EditorPlay, CtrlNineDuringARunStartsItAnew) {
     EXPECT_EQ(Cursor().y, 88);
 }
 
+// Stop ends the run, not just its flag: the tick that was inside a long
+// pause returns at once, and nothing after the pause runs.
+TEST_F(EditorPlay, StopDuringALongPauseEndsTheRun) {
+    main.txtLog.SetText("Function(Main);MoveMouse(2,2);Pause(20000);MoveMouse(5,5);EndFunction();");
+    main.mnuScriptPlay_Click();
+    DWORD stoppedAt = 0;
+    Once stop(300, [&] {
+        stoppedAt = GetTickCount();
+        main.mnuScriptStop_Click();
+    });
+    ASSERT_TRUE(PumpUntil([&] { return stop.Fired() && Idle() && !state.RunTickActive; }, 3000));
+    EXPECT_LT(GetTickCount() - stoppedAt, 500u);
+    EXPECT_FALSE(program.ScriptEngine().IsRunning);
+    PumpFor(200);
+    EXPECT_EQ(Cursor().x, 2);
+}
+
+// Play right after Stop, while a timed run is still inside its pause: the new
+// script runs once, on its own, after the stopped run's tick has returned
+// (not inside a handler that goes on pumping, as a message box does); the
+// stopped run neither resumes, nor reports, nor rewrites the text.
+TEST_F(EditorPlay, PlayRightAfterStopRunsTheNewScriptOnce) {
+    main.txtLog.SetText("Function(Main);\r\nOrigionalPlayTime(1);\r\nSetPausePercent(100);\r\nMoveMouse(2,2);\r\n"
+                        "Pause(20000);\r\nEndFunction();\r\nFunction(After);\r\nMoveMouse(99,99);\r\nEndFunction();");
+    const std::string next = "Function(Main);add(n,1);MoveMouse(n,9);EndFunction();Function(After);"
+                             "MoveMouse(99,99);EndFunction();SetPausePercent(100);";
+    DialogAnswerer answers;
+    answers.Press(IDNO);  // the hidden timed run
+    main.mnuScriptCorrectTime_Click();
+    bool ranInside = false;
+    Once stopAndPlay(300, [&] {
+        main.mnuScriptStop_Click();
+        main.txtLog.SetText(next);
+        main.mnuScriptPlay_Click();
+        PumpFor(100);
+        ranInside = Cursor().y == 9;
+    });
+    ASSERT_TRUE(PumpUntil([&] { return stopAndPlay.Fired() && Idle() && !state.RunTickActive; }, 3000));
+    PumpFor(300);
+    EXPECT_FALSE(ranInside);
+    EXPECT_EQ(Cursor().x, 1);
+    EXPECT_EQ(Cursor().y, 9);
+    EXPECT_EQ(answers.Dialogs().size(), 1u);  // the question only
+    EXPECT_EQ(main.txtLog.Text(), next);
+}
+
 TEST_F(EditorPlay, CtrlOnePausesATimedRunAndPlayResumesIt) {
     const std::string script =
         "Function(Main);\r\nOrigionalPlayTime(1);\r\nSetPausePercent(100);\r\nPause(1000);\r\nMoveMouse(3,3);\r\n"
