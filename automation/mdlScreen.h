@@ -95,9 +95,9 @@ bool IsPixelInArea(AutomationState& state, std::string_view store, std::string_v
 double PixelBrightness(std::uint32_t pixel);
 
 // Mean brightness of the area in percent: the exact sum of (r + g + b) / 3
-// over the area, divided by its pixel count, then by 256, times 100. An area
-// without pixels, an empty store or an area not wholly inside the image
-// gives 0.
+// over the area, divided by its pixel count, then by 256, times 100. A point
+// outside the image counts again with the pixel read before it in scan order
+// (0 before any). An area without pixels or an empty store gives 0.
 double GetSaturation(const AutomationState& state, std::string_view store, std::int16_t x1,
                      std::int16_t y1, std::int16_t x2, std::int16_t y2);
 

@@ -16,14 +16,28 @@ std::uint32_t RowChannelSum(const std::uint32_t* row, std::int32_t n) {
     return sum;
 }
 
-// The mean brightness of an area wholly inside a non-empty image. The channel
-// sums add up exactly as integers, so the result is the formula's exact value
-// rounded once, whatever the area's size.
+// The mean brightness of a non-empty area of the image. The channel sums add
+// up exactly as integers, so the result is the formula's exact value rounded
+// once, whatever the area's size. A point outside the image counts again with
+// the pixel read last in scan order (0 before any), so each row adds its
+// unreadable stretches in one step.
 double MeanBrightness(const PixelBuffer& image, Area a) {
     std::uint64_t total = 0;
-    const std::int32_t n = a.x2 - a.x1 + 1;
-    for (std::int32_t y = a.y1; y <= a.y2; ++y) total += RowChannelSum(image.Row(y) + a.x1, n);
-    const double pixels = static_cast<double>(n) * static_cast<double>(a.y2 - a.y1 + 1);
+    std::uint64_t last = 0;
+    const std::int64_t n = std::int64_t{a.x2} - a.x1 + 1;
+    const Area inside = a.ClippedTo(image.Width, image.Height);
+    for (std::int32_t y = a.y1; y <= a.y2; ++y) {
+        if (y < inside.y1 || y > inside.y2 || inside.x1 > inside.x2) {
+            total += last * n;
+            continue;
+        }
+        const std::uint32_t* row = image.Row(y);
+        total += last * static_cast<std::uint64_t>(inside.x1 - a.x1);
+        total += RowChannelSum(row + inside.x1, inside.x2 - inside.x1 + 1);
+        last = detail::ChannelSum(row[inside.x2]);
+        total += last * static_cast<std::uint64_t>(a.x2 - inside.x2);
+    }
+    const double pixels = static_cast<double>(n) * static_cast<double>(std::int64_t{a.y2} - a.y1 + 1);
     return static_cast<double>(total) / 3.0 / pixels / 256.0 * 100.0;
 }
 
@@ -41,8 +55,9 @@ double PixelBrightness(std::uint32_t pixel) { return detail::SumBrightness(detai
 double GetSaturation(const AutomationState& state, std::string_view store, std::int16_t x1,
                      std::int16_t y1, std::int16_t x2, std::int16_t y2) {
     Area a{x1, y1, x2, y2};
-    const PixelBuffer* image = ReadableArea(state, store, a);
-    return image ? MeanBrightness(*image, a) : 0.0;
+    // An empty store reads nothing: every point counts as 0.
+    const PixelBuffer* image = detail::ReadableStore(state, store);
+    return image && !a.Empty() ? MeanBrightness(*image, a) : 0.0;
 }
 
 bool IsSaturationInArea(AutomationState& state, std::string_view store, std::string_view target,

@@ -65,7 +65,7 @@ frmMain::frmMain(Program& program)
       mnuScriptPlay(*this, &mnuScript, "&Play"),
       mnuScriptPlaySelection(*this, &mnuScript, "Play S&election", Shortcut::Ctrl('E', "Ctrl+E")),
       mnuSep7(*this, &mnuScript, "-"),
-      mnuScriptRepeat(*this, &mnuScript, "Re&peat", {}, true),
+      mnuScriptRepeat(*this, &mnuScript, "Repe&at", {}, true),
       mnuSep8(*this, &mnuScript, "-"),
       mnuScriptRecord(*this, &mnuScript, "&Record"),
       mnuSep9(*this, &mnuScript, "-"),

@@ -146,6 +146,13 @@ void frmMain::mnuEditReplace_Click() {
 void frmMain::FindIt() {
     EditorState& state = program_.State();
     const int caret = txtLog.SelStart();
+    if (state.FindText.empty()) {
+        // An empty text is found wherever the caret is: nothing to select,
+        // nothing to report.
+        state.FindStart = caret;
+        state.FindFreshStart = false;
+        return;
+    }
     // A search repeated from where the last one left the caret passes over
     // the match it selected.
     const bool skipCurrent = !state.FindFreshStart && state.FindStart == caret;

@@ -34,12 +34,19 @@ TEST_F(ScreenBrightness, UniformAreasHaveTheirPixelsBrightnessExactly) {
     }
 }
 
-TEST_F(ScreenBrightness, UnreadableAreasMeasureNothing) {
+// Measuring counts a point outside the image with the pixel read before it;
+// the tests never find an area they cannot read wholly.
+TEST_F(ScreenBrightness, UnreadablePointsRepeatTheLastPixelAndAreNeverFound) {
+    Store(0) = Filled(4, 4, kBlack);
+    Set(Store(0), 3, 2, kWhite);
+    EXPECT_EQ(GetSaturation(state, "0", 2, 2, 4, 3), 99.609375 / 3);  // B W (W) / B B (B)
+    EXPECT_EQ(GetSaturation(state, "0", 3, 1, 3, 2), 49.8046875);
+    EXPECT_EQ(GetSaturation(state, "0", 3, 2, 3, 5), 99.609375 / 4);  // W, then B and its repeats
     Store(0) = Filled(4, 4, kWhite);
+    EXPECT_EQ(GetSaturation(state, "0", -1, 0, 0, 0), 99.609375 / 2);  // 0 before any pixel
+    EXPECT_EQ(GetSaturation(state, "0", -3, -3, -1, -1), 0.0);
     EXPECT_EQ(GetSaturation(state, "0", 2, 0, 1, 3), 0.0);     // x1 > x2
     EXPECT_EQ(GetSaturation(state, "0", 0, 3, 3, 0), 0.0);     // y1 > y2
-    EXPECT_EQ(GetSaturation(state, "0", 2, 2, 4, 3), 0.0);     // partly outside
-    EXPECT_EQ(GetSaturation(state, "0", -1, 0, 0, 0), 0.0);
     EXPECT_EQ(GetSaturation(state, "1", 0, 0, 0, 0), 0.0);     // never filled
     EXPECT_EQ(GetSaturation(state, "51", 0, 0, 0, 0), 0.0);
     EXPECT_EQ(GetSaturation(state, "none", 0, 0, 0, 0), 0.0);

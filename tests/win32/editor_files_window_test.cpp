@@ -95,6 +95,12 @@ TEST_F(EditorFilesWindow, FindRunsTheStoredSearchAndFindNextMovesOn) {
     main.mnuEditFindNext_Click();
     ASSERT_EQ(answers.Dialogs().size(), 1u);
     EXPECT_EQ(answers.Dialogs()[0].Text, "Cannot find \"Pause\"");
+
+    // An empty search finds nothing to report.
+    find.Show();
+    find.txtFind.SetText("");
+    find.cmdFind_Click();
+    EXPECT_EQ(answers.Dialogs().size(), 1u);
 }
 
 TEST_F(EditorFilesWindow, ReplaceAllIsCaseSensitiveAndUnloadsTheDialog) {

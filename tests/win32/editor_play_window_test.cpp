@@ -5,6 +5,7 @@
 
 #include <thread>
 
+#include "e2e/TargetProcess.h"
 #include "editor/Program.h"
 #include "editor/frmMain.h"
 #include "editor/frmWhite.h"
@@ -158,6 +159,28 @@ TEST_F(EditorPlay, PlayRightAfterStopRunsTheNewScriptOnce) {
     EXPECT_EQ(Cursor().y, 9);
     EXPECT_EQ(answers.Dialogs().size(), 1u);  // the question only
     EXPECT_EQ(main.txtLog.Text(), next);
+}
+
+// The recorder brings the key state up to date itself: with another program
+// in the foreground and no hot-key poll beside it, a key typed as real input
+// is still recorded.
+TEST_F(EditorPlay, RecorderSeesKeysWithoutTheHotKeyPoll) {
+    ombrelt::testing::TargetProcess target;
+    ASSERT_TRUE(target.Window());
+    main.tmrInputs.SetEnabled(false);
+    main.txtLog.SetText("");
+    main.StartRecording();
+    SetForegroundWindow(target.Window());
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == target.Window(); }));
+    typists_.emplace_back([] {
+        Sleep(100);
+        keybd_event('Q', 0, 0, 0);
+        Sleep(150);
+        keybd_event('Q', 0, KEYEVENTF_KEYUP, 0);
+    });
+    PumpFor(500);
+    main.mnuScriptStop_Click();
+    EXPECT_NE(main.txtLog.Text().find("KeyDown(81);"), std::string::npos) << main.txtLog.Text();
 }
 
 TEST_F(EditorPlay, CtrlOnePausesATimedRunAndPlayResumesIt) {

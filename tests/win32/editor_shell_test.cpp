@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -277,6 +279,22 @@ TEST_F(EditorShell, MainWindowStartValuesEditCommandsAndResize) {
     EXPECT_TRUE(main.tmrInputs.Enabled());
     EXPECT_FALSE(main.tmrPlay.Enabled());
     EXPECT_FALSE(main.txtTemp.Visible());
+
+    // Each menu's access keys are its own: Alt+S, P must choose Play alone.
+    HMENU bar = GetMenu(main.Handle());
+    for (int m = 0; m < GetMenuItemCount(bar); ++m) {
+        HMENU menu = GetSubMenu(bar, m);
+        std::string keys;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            char text[64] = {};
+            GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+            if (const char* amp = std::strchr(text, '&')) {
+                const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(amp[1])));
+                EXPECT_EQ(keys.find(key), std::string::npos) << text;
+                keys += key;
+            }
+        }
+    }
 
     // Delete: a CR LF pair goes whole; nothing at the very end.
     main.txtLog.SetSelStart(15);
