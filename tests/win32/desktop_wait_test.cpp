@@ -147,8 +147,14 @@ TEST(Wait, AWaitRightAfterAnotherCountsFromItsDueTime) {
     waits.Wait(20, pump);
     const std::int64_t first = waits.LastDue();
     waits.Wait(0, pump);  // no time of its own: the chain goes on
+    const std::int64_t begun = PerfCounter();
     waits.Wait(20, pump);
-    EXPECT_EQ(waits.LastDue() - first, 20 * ms);
+    // A busy machine may start this wait after the chain's window: it then
+    // counts from when it began.
+    if (begun - first <= WaitTimer::ChainWindowMs * ms)
+        EXPECT_EQ(waits.LastDue() - first, 20 * ms);
+    else
+        EXPECT_GE(waits.LastDue() - begun, 20 * ms);
     const std::int64_t second = waits.LastDue();
     Sleep(40);  // a longer gap, as after a message box: counted from now
     waits.Wait(20, pump);
