@@ -131,18 +131,28 @@ void UniSock::SetState(std::int32_t newState, const std::string& source, std::in
 }
 
 void UniSock::OnAccept() {
-    if (requestSocket_) {
-        // A ConnectionRequest handler pumped messages: offer this connection
-        // once it has returned, so the one it is deciding is not replaced.
-        PostMessageW(window_.Get(), kSocketMessage, socket_.Get(), WSAMAKESELECTREPLY(FD_ACCEPT, 0));
+    // A ConnectionRequest handler pumped messages: the new connection stays
+    // in the backlog (no further FD_ACCEPT comes until one is accepted) and
+    // is offered once the handler has returned, so the request it is
+    // deciding is not replaced.
+    if (offering_) {
+        acceptWaiting_ = true;
         return;
     }
+    do {
+        acceptWaiting_ = false;
+        OfferRequest();
+    } while (acceptWaiting_ && socket_);
+}
+
+void UniSock::OfferRequest() {
     sockaddr_in address{};
     int length = sizeof address;
     const SOCKET accepted = accept(socket_.Get(), reinterpret_cast<sockaddr*>(&address), &length);
     if (accepted != INVALID_SOCKET) {
         requestSocket_ = Socket(accepted);
         requestAddress_ = address;
+        FlagScope offering(offering_);
         Raise(Events.ConnectionRequest, reinterpret_cast<std::uintptr_t>(this));
     } else {
         SetState(UniSockState::Error, "Private_Message", WSAGetLastError());

@@ -142,6 +142,7 @@ private:
     void ResetConnection();
 
     void OnAccept();
+    void OfferRequest();
     void OnConnect();
     void OnRead();
     void OnClose();
@@ -191,6 +192,8 @@ private:
     std::string requestEarlyData_;
     std::map<SOCKET, HWND> acceptorWindows_;  // sockets taken over -> the taking object's window
 
+    bool offering_ = false;       // a ConnectionRequest handler runs
+    bool acceptWaiting_ = false;  // and another connection came meanwhile
     bool peeking_ = false;
     unsigned datagramReads_ = 0;  // reads that took a datagram off the socket
     bool cuttingLines_ = false;   // the text path is raising lines

@@ -23,18 +23,6 @@ void AppendUtf16(std::string& out, char16_t c) {
     out += static_cast<char>(c >> 8);
 }
 
-// Clears a flag when the scope ends, also by an exception.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
 }  // namespace
 
 std::int32_t UniSock::Waiting(SOCKET socket) const {

@@ -50,6 +50,19 @@ inline std::wstring ClassNameOf(std::uintptr_t identity) {
 // listening object.
 inline std::wstring TitleOf(std::uintptr_t identity) { return Widen(std::to_string(identity)); }
 
+// Sets a flag for a scope and clears it when the scope ends, also by an
+// exception.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 template <class Handler, class... Args>
 void UniSock::Raise(const Handler& handler, Args&&... args) {
     if (!handler) return;

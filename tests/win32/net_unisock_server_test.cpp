@@ -96,6 +96,33 @@ TEST(NetUniSockServer, AConnectionNobodyAcceptsIsClosed) {
     EXPECT_EQ(client.State(), UniSockState::Closed);
 }
 
+TEST(NetUniSockServer, ARequestArrivingWhileAHandlerPumpsWaitsItsTurn) {
+    UniSock listener, first, second;
+    ListenOnLoopback(listener);
+    std::vector<int> requestPorts, clientPorts;
+    const auto connect = [&](UniSock& client) {
+        client.Connect("127.0.0.1", listener.LocalPort());
+        clientPorts.push_back(PortOf(static_cast<SOCKET>(client.SocketHandle())));
+    };
+    int dispatched = 0;
+    listener.Events.ConnectionRequest = [&](std::uintptr_t) {
+        requestPorts.push_back(listener.RequestPort());
+        if (requestPorts.size() > 1) return;
+        connect(second);
+        Sleep(100);  // the second connection is made and announced meanwhile
+        // A pump that runs until the queue is empty, as DoEvents does.
+        MSG msg;
+        while (dispatched < 10000 && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ++dispatched;
+            DispatchMessageW(&msg);
+        }
+    };
+    connect(first);
+    ASSERT_TRUE(PumpUntil([&] { return requestPorts.size() == 2; }));
+    EXPECT_LT(dispatched, 10000);
+    EXPECT_EQ(requestPorts, clientPorts);
+}
+
 TEST(NetUniSockServer, AcceptRefusesWhatItCannotTakeOver) {
     UniSock listener, other;
     ListenOnLoopback(listener);
