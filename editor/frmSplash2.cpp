@@ -102,6 +102,10 @@ void frmSplash2::SkipSplash() {
 }
 
 void frmSplash2::ShowMainWindow() {
+    // Once a start: the wait, a click and each piece of a late or long reply
+    // may all ask for it.
+    if (routed_) return;
+    routed_ = true;
     program_.SaveSettings();
     const EditorState& state = program_.State();
     if (state.FirstRun) program_.Choice().Show();

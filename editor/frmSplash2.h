@@ -46,6 +46,7 @@ protected:
 private:
     Program& program_;
     forms::Picture title_, icon_;
+    bool routed_ = false;  // ShowMainWindow has run
 };
 
 }  // namespace ombrelt::editor

@@ -81,9 +81,15 @@ void UpdateCheck::OnDataArrival() {
     } catch (const UniSockError&) {
         return;  // nothing could be read
     }
-    const bool accepted =
-        ReplyEndsInYes(reply.As<std::string>()) && Events.UpdateAvailable && Events.UpdateAvailable(DownloadUrl());
+    // One question a start: pieces that come while it is open, or after it
+    // was answered, are read and dropped, so a peer cannot stack dialogs.
+    if (asked_) return;
     StopWaiting();
+    bool accepted = false;
+    if (ReplyEndsInYes(reply.As<std::string>()) && Events.UpdateAvailable) {
+        asked_ = true;
+        accepted = Events.UpdateAvailable(DownloadUrl());
+    }
     if (!accepted && Events.NoUpdate) Events.NoUpdate();
 }
 

@@ -9,10 +9,13 @@
 //   UpdateAvailable(url)         a piece ended in "Yes": ask the user; return
 //                                true when the download was accepted (the
 //                                program then opens url and ends), false when
-//                                declined (NoUpdate follows)
+//                                declined (NoUpdate follows). Asked once:
+//                                pieces that come while the question is open
+//                                or after it was answered are dropped
 //   NoUpdate                     a piece did not end in "Yes", or the user
 //                                declined: the wait is over, show the main
-//                                window (may come again for a later piece)
+//                                window (may come again for a later piece
+//                                before the question, so the host routes once)
 //   NoConnection                 no connection within the wait: show the
 //                                main window
 //   NoReply                      connected within the wait but no reply yet:
@@ -77,6 +80,7 @@ private:
     bool started_ = false;
     bool connected_ = false;
     bool waiting_ = false;
+    bool asked_ = false;  // the update question was shown
 };
 
 }  // namespace ombrelt::net

@@ -230,6 +230,8 @@ public:
         }
     }
     const std::string& Request() const { return request_; }
+    // A later piece of the reply.
+    void Send(const std::string& piece) { send(client_, piece.data(), static_cast<int>(piece.size()), 0); }
 
 private:
     std::string reply_;
@@ -262,6 +264,20 @@ TEST_F(EditorShell, RealCheckAgainstALoopbackServerAsksAndRoutesOnNo) {
     EXPECT_EQ(question, "There is an update available, would you like to update?");
     EXPECT_EQ(server.Request(), "GET /ombreltupdate.php?currversion=1.4 HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
     EXPECT_EQ(ends_, 0);
+}
+
+TEST_F(EditorShell, LaterPiecesOfTheReplyDoNotRouteAgain) {
+    WriteWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
+    LoopbackServer server("HTTP/1.1 200 OK\r\n\r\n");
+    const int port = server.Port();
+    program_.MakeUpdateCheck = [port] { return MakeUpdateCheck("127.0.0.1", port); };
+    forms::Timer serve([&] { server.Serve(); }, 5, true);
+    program_.Start();
+    ASSERT_TRUE(PumpUntil([&] { return !program_.Splash().Visible(); }, 3000));
+    WriteWholeFile(folder_ + "\\settings.dat", "routed");
+    server.Send("No");
+    PumpFor(200);
+    EXPECT_EQ(Settings(), "routed");  // not saved by a second routing
 }
 
 TEST_F(EditorShell, MainWindowStartValuesEditCommandsAndResize) {

@@ -88,6 +88,36 @@ TEST(NetUpdateCheck, EachPieceIsTestedByItself) {
     EXPECT_EQ(log.lines, (std::vector<std::string>{"connected", "no update", "update", "no update"}));
 }
 
+TEST(NetUpdateCheck, OneQuestionWhateverFollowsIt) {
+    std::atomic<bool> asked{false}, sentDuring{false}, answered{false};
+    const auto await = [](const std::atomic<bool>& flag) {
+        for (int i = 0; i < 400 && !flag; ++i) Sleep(5);
+    };
+    LoopbackServer server([&](Peer& peer) {
+        peer.ReceiveUntil("\r\n\r\n", 1000);
+        peer.Send("Yes");
+        await(asked);
+        peer.Send("Yes");  // while the question is open
+        sentDuring = true;
+        await(answered);
+        peer.Send("Yes");  // after it was answered
+    });
+    UpdateCheck check("127.0.0.1", server.Port(), kLongWait);
+    CheckLog log(check);
+    check.Events.UpdateAvailable = [&](const std::string&) {
+        log.lines.push_back("update");
+        asked = true;
+        PumpUntil([&] { return sentDuring.load(); });
+        PumpFor(100);  // the question's own message loop
+        answered = true;
+        return false;
+    };
+    check.Start();
+    ASSERT_TRUE(server.Finish());
+    PumpFor(100);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"connected", "update", "no update"}));
+}
+
 TEST(NetUpdateCheck, OtherRepliesMeanNoUpdate) {
     for (const std::string reply : {"HTTP/1.1 200 OK\r\n\r\nNo", "Yes\r\n", "yes", "HTTP/1.1 404 Not Found\r\n\r\n"}) {
         std::string request;
