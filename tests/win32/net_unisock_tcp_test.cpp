@@ -2,6 +2,7 @@
 // connecting, sending, receiving, closing and the failures on the way.
 #include <gtest/gtest.h>
 
+#include "net/SystemErrorText.h"
 #include "net_loopback.h"
 
 using namespace ombrelt::net;
@@ -342,4 +343,10 @@ TEST(NetUniSock, ErrorHandlerMayAskForTheMessageBox) {
     closer.join();
     EXPECT_TRUE(seen);
     EXPECT_EQ(text, L"Refused: Connection refused.");
+}
+
+TEST(NetUniSock, SystemErrorTextIsTheSystemsOwn) {
+    EXPECT_FALSE(SystemErrorText(ERROR_FILE_NOT_FOUND).empty());
+    EXPECT_EQ(SystemErrorText(0x7FFFFFF0), "");  // the system has no text for it
+    EXPECT_EQ(SystemErrorText(0), "");
 }
