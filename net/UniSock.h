@@ -77,6 +77,9 @@ public:
     UniSockEvents Events;
 
     bool Accept(std::uintptr_t requestID);
+    // An empty localIP binds to the first address of the local host's name,
+    // which the caller's variable then receives.
+    bool Bind(std::int32_t localPort, std::string& localIP);
     bool Bind(std::int32_t localPort = 0, const std::string& localIP = {});
     std::int32_t BytesReceived() const;
     bool CloseSocket();
@@ -136,7 +139,7 @@ private:
     bool CreateSocket(const char* caller);
     void EndLookup();
     bool ConnectIP(std::uint32_t ip);
-    bool Private_Bind(std::int32_t localPort, std::string localIP);
+    bool Private_Bind(std::int32_t localPort, std::string& localIP);
     Request HandOverRequest(HWND acceptorWindow);
     static UniSock* FindListener(std::uintptr_t requestID);
     void ResetConnection();

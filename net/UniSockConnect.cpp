@@ -61,7 +61,10 @@ bool UniSock::Connect(const std::string& remoteHost, std::int32_t remotePort) {
         SetState(UniSockState::Error, "Connect", WSAGetLastError());
         return false;
     }
-    if (protocol_ != 0) return Private_Bind(0, {});
+    if (protocol_ != 0) {
+        std::string localIP;
+        return Private_Bind(0, localIP);
+    }
 
     const std::uint32_t ip = inet_addr(remoteHost_.c_str());
     if (ip != INADDR_NONE) return ConnectIP(ip);
@@ -108,13 +111,18 @@ bool UniSock::ConnectIP(std::uint32_t ip) {
     return false;
 }
 
-bool UniSock::Bind(std::int32_t localPort, const std::string& localIP) {
+bool UniSock::Bind(std::int32_t localPort, std::string& localIP) {
     if (!winsock_.Started()) return false;
     if (!socket_ && !CreateSocket("Bind")) return false;
     return Private_Bind(localPort, localIP);
 }
 
-bool UniSock::Private_Bind(std::int32_t localPort, std::string localIP) {
+bool UniSock::Bind(std::int32_t localPort, const std::string& localIP) {
+    std::string address = localIP;
+    return Bind(localPort, address);
+}
+
+bool UniSock::Private_Bind(std::int32_t localPort, std::string& localIP) {
     // Already bound, also to a port the system chose: binding again would fail.
     if (state_ == UniSockState::Open || (socket_ && boundPort_ != 0)) return true;
     if (!socket_) return false;

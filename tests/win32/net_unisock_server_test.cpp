@@ -152,6 +152,22 @@ TEST(NetUniSockServer, AcceptRefusesWhatItCannotTakeOver) {
     EXPECT_EQ(listener.SocketHandle(), -1);
 }
 
+TEST(NetUniSockServer, BindNamesTheLocalHostAndListenRaisesTheLibrarysError) {
+    UniSock sock;
+    sock.SetProtocol(1);
+    std::string address;  // empty: the caller learns what was bound
+    ASSERT_TRUE(sock.Bind(0, address));
+    EXPECT_EQ(address, sock.LocalHostname());
+    try {
+        sock.Listen();  // a datagram socket cannot listen
+        ADD_FAILURE() << "nothing raised";
+    } catch (const UniSockError& error) {
+        EXPECT_EQ(error.Number(), 10045);
+        EXPECT_EQ(error.Source(), "UniSock.Listen");
+        EXPECT_EQ(error.Description(), "Operation not supported.");
+    }
+}
+
 TEST(NetUniSockServer, UdpDatagramsBothWays) {
     UniSock receiver, sender;
     receiver.SetProtocol(1);
