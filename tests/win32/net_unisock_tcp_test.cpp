@@ -248,6 +248,50 @@ TEST(NetUniSock, PeerThatSendsAndClosesGivesDataThenClosing) {
               (std::vector<std::string>{"closing", "status 8", "status 0"}));
 }
 
+TEST(NetUniSock, ACloseCarryingAnErrorIsReportedAndKeepsTheConnection) {
+    LoopbackServer server([](Peer& peer) { peer.AwaitClose(); });
+    UniSock sock;
+    EventLog log(sock);
+    ConnectTo(sock, server, log);
+    // What Windows Sockets posts when the peer resets the connection.
+    PostMessageW(sock.EventWindow(), 0x801, static_cast<WPARAM>(sock.SocketHandle()),
+                 WSAMAKESELECTREPLY(FD_CLOSE, WSAECONNRESET));
+    ASSERT_TRUE(PumpUntil([&] { return !log.errors.empty(); }));
+    EXPECT_EQ(log.errors[0].Number, 10054);
+    EXPECT_EQ(log.errors[0].Source, "UniSock.WndProc");
+    EXPECT_FALSE(log.Has("closing"));
+    EXPECT_EQ(sock.State(), UniSockState::Connected);
+    EXPECT_NE(sock.SocketHandle(), -1);
+}
+
+TEST(NetUniSock, AnAddressThatCannotBeAssignedAfterALookupIsReported) {
+    LoopbackServer server([](Peer& peer) { peer.AwaitClose(); });
+    // Another socket holds the connection from a local port to the server...
+    WinsockSession winsock;
+    const BOOL reuse = TRUE;
+    const auto share = [&](SOCKET s) {
+        setsockopt(s, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
+    };
+    const Socket other(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    share(other.Get());
+    sockaddr_in local = Loopback(0), remote = Loopback(server.Port());
+    ASSERT_EQ(bind(other.Get(), reinterpret_cast<sockaddr*>(&local), sizeof local), 0);
+    ASSERT_EQ(connect(other.Get(), reinterpret_cast<sockaddr*>(&remote), sizeof remote), 0);
+    // ...and the object's socket is bound to the same port while it looks
+    // the name up, so the connect after the lookup cannot have that address.
+    UniSock sock;
+    EventLog log(sock);
+    ASSERT_TRUE(sock.Connect("localhost", server.Port()));
+    const auto handle = static_cast<SOCKET>(sock.SocketHandle());
+    share(handle);
+    local = Loopback(PortOf(other.Get()));
+    ASSERT_EQ(bind(handle, reinterpret_cast<sockaddr*>(&local), sizeof local), 0);
+    ASSERT_TRUE(PumpUntil([&] { return !log.errors.empty(); }));
+    EXPECT_EQ(log.errors[0].Number, 10049);
+    EXPECT_EQ(log.errors[0].Source, "UniSock.ConnectIP");
+    EXPECT_EQ(sock.State(), UniSockState::Connecting);
+}
+
 TEST(NetUniSock, LargeSendGoesOutWhole) {
     const std::string payload = [] {
         std::string s(4 << 20, '\0');
