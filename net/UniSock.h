@@ -56,6 +56,8 @@ struct UniSockEvents {
     std::function<void()> Connect;  // connected, or a connection taken over by Accept
     // A listening object accepted a connection; call Accept(requestID) on
     // another closed object during this event to take it, or it is closed.
+    // A connection that comes while the handler pumps is offered after it
+    // has returned.
     std::function<void(std::uintptr_t requestID)> ConnectionRequest;
     std::function<void(std::int32_t bytesTotal)> DataArrival;  // bytes of this receive
     std::function<void(UniSockErrorEvent& error)> Error;
