@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "net/SendQueue.h"
+#include "net/SystemErrorText.h"
 #include "net/UniSockError.h"
 #include "net/Variant.h"
 #include "net/WinsockHandles.h"
@@ -137,6 +138,10 @@ private:
                   std::string description = {});
     template <class Handler, class... Args>
     void Raise(const Handler& handler, Args&&... args);
+
+    // The system's own text for an error number (net::SystemErrorText);
+    // the class reports its fixed texts, so nothing calls it.
+    static std::string SystemErrorText(std::int32_t number) { return net::SystemErrorText(number); }
 
     bool CreateSocket(const char* caller);
     void EndLookup();
