@@ -1,5 +1,7 @@
 #include "forms/Controls.h"
 
+#include <vector>
+
 #include "forms/Form.h"
 
 namespace ombrelt::forms {
@@ -64,6 +66,12 @@ void Control::SetFocus() {
     if (HWND w = Handle()) ::SetFocus(w);
 }
 
+bool Control::TabStop() const {
+    // The control's own visibility: the form may be on its way to the screen.
+    return window_ && (GetWindowLongPtrA(window_, GWL_STYLE) & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) ==
+                          (WS_TABSTOP | WS_VISIBLE);
+}
+
 void Control::SetFont(const Font& font) {
     font_ = &font;
     if (window_) SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Handle()), TRUE);
@@ -98,6 +106,11 @@ void TextBox::OnCreated() {
 
 void TextBox::OnCommand(unsigned code) {
     if (code == EN_CHANGE && Change) Change();
+}
+
+bool TextBox::MultiLine() const {
+    HWND w = Window();
+    return w && (GetWindowLongPtrA(w, GWL_STYLE) & ES_MULTILINE) != 0;
 }
 
 int TextBox::TextLength() const {
@@ -218,6 +231,23 @@ bool IsOption(HWND window) {
     return lstrcmpiA(name, "BUTTON") == 0 && (GetWindowLongPtrA(window, GWL_STYLE) & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
 }
 bool StartsGroup(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_GROUP) != 0; }
+bool Selected(HWND option) { return SendMessageA(option, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// The options of the group that option belongs to, in order.
+std::vector<HWND> GroupOf(HWND option) {
+    HWND first = option;
+    while (!StartsGroup(first)) {
+        HWND previous = GetWindow(first, GW_HWNDPREV);
+        if (!previous) break;
+        first = previous;
+    }
+    std::vector<HWND> group;
+    for (HWND other = first; other; other = GetWindow(other, GW_HWNDNEXT)) {
+        if (other != first && StartsGroup(other)) break;
+        if (IsOption(other)) group.push_back(other);
+    }
+    return group;
+}
 }  // namespace
 
 void OptionButton::SetValue(bool selected) {
@@ -225,18 +255,20 @@ void OptionButton::SetValue(bool selected) {
     if (!w) return;
     if (selected) {
         // Clear the rest of its group, as a click on this option would.
-        HWND first = w;
-        while (!StartsGroup(first)) {
-            HWND previous = GetWindow(first, GW_HWNDPREV);
-            if (!previous) break;
-            first = previous;
-        }
-        for (HWND other = first; other; other = GetWindow(other, GW_HWNDNEXT)) {
-            if (other != first && StartsGroup(other)) break;
-            if (other != w && IsOption(other)) SendMessageA(other, BM_SETCHECK, BST_UNCHECKED, 0);
-        }
+        for (HWND other : GroupOf(w))
+            if (other != w) SendMessageA(other, BM_SETCHECK, BST_UNCHECKED, 0);
     }
     SendMessageA(w, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool OptionButton::TabStop() const {
+    HWND w = Window();
+    if (!Control::TabStop()) return false;
+    if (Selected(w)) return true;
+    const std::vector<HWND> group = GroupOf(w);
+    for (HWND other : group)
+        if (Selected(other)) return false;
+    return group.front() == w;
 }
 
 void OptionButton::OnCommand(unsigned code) {

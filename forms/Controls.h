@@ -59,6 +59,10 @@ protected:
     virtual void OnCreated() {}
     unsigned Id() const { return id_; }
     HWND Window() const { return window_; }  // without loading the form
+    // Tab and Shift+Tab stop here: made as a tab stop, shown and enabled.
+    virtual bool TabStop() const;
+    // A design-time style bit; it takes effect when the window is made.
+    void SetDesignStyle(DWORD bit, bool on) { style_ = on ? (style_ | bit) : (style_ & ~bit); }
 
 private:
     friend class Form;
@@ -89,6 +93,11 @@ public:
     void SetSelLength(int length);  // from SelStart
     std::string SelText() const;
     void SetSelText(const std::string& text);  // replaces the selection
+    // Whether the selection disappears while the box has no focus (true at
+    // design). Set before the form loads.
+    void SetHideSelection(bool hide) { SetDesignStyle(ES_NOHIDESEL, !hide); }
+    // A multi-line box takes Tab as a character when no other control can take the focus.
+    bool MultiLine() const;
 
     std::function<void()> Change;
 
@@ -142,6 +151,8 @@ public:
 protected:
     void OnCommand(unsigned code) override;
     void OnCreated() override;
+    // A group of options is one stop: its selected option, or its first when none is.
+    bool TabStop() const override;
 
 private:
     bool designValue_;

@@ -154,17 +154,6 @@ Form* Form::FromWindow(HWND window) {
     return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-bool Form::PreTranslate(MSG& message) {
-    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
-    HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    Form* form = FromWindow(root);
-    if (!form) return false;
-    if (form->accelerators_ && TranslateAcceleratorA(root, form->accelerators_, &message)) return true;
-    // Forms without a menu bar are dialogs: Tab moves between controls and
-    // Enter presses the default button.
-    return !form->menu_ && IsDialogMessageA(root, &message);
-}
-
 void Form::ApplyTaskVisible(bool visible) {
     if (!window_) return;
     LONG_PTR ex = GetWindowLongPtrA(window_, GWL_EXSTYLE);
@@ -180,6 +169,7 @@ unsigned Form::AddControl(Control& control) {
 void Form::RemoveControl(Control& control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
     if (defaultButton_ == &control) defaultButton_ = nullptr;
+    if (cancelButton_ == &control) cancelButton_ = nullptr;
 }
 
 unsigned Form::AddMenuItem(MenuItem& item) {
@@ -228,6 +218,7 @@ LRESULT CALLBACK Form::Procedure(HWND window, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
+        self->focus_ = nullptr;
         self->menu_ = nullptr;  // destroyed with its window
         for (Control* control : self->controls_) control->Destroyed();
         for (MenuItem* item : self->menuItems_) item->parentMenu_ = item->popup_ = nullptr;
@@ -247,6 +238,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONUP:
         Form_Click();
+        return 0;
+    case WM_ACTIVATE:
+        // In place of the default, which would leave the focus on the form itself.
+        if (LOWORD(wParam) == WA_INACTIVE) RememberFocus();
+        else if (!HIWORD(wParam) && !RestoreFocus()) ::SetFocus(window_);
+        return 0;
+    case WM_SETFOCUS:
+        RestoreFocus();  // the form passes the focus on to its control
         return 0;
     case WM_CLOSE:
         if (!Form_QueryUnload()) Unload();

@@ -18,6 +18,7 @@
 namespace ombrelt::forms {
 
 class Application;
+class CommandButton;
 class Control;
 class MenuItem;
 
@@ -75,12 +76,14 @@ public:
 
     // The button that Enter presses while the form is active.
     void SetDefaultButton(Control* button) { defaultButton_ = button; }
+    // The button that Escape presses while the form is active.
+    void SetCancelButton(CommandButton* button) { cancelButton_ = button; }
 
     // True for windows made by a Form of this program.
     static bool IsFormWindow(HWND window);
     // The message loops call this for every message before dispatching it:
-    // menu shortcuts, and Tab and Enter between a form's controls. True when
-    // the message was handled.
+    // menu shortcuts, Tab and Shift+Tab between a form's controls, Escape and
+    // Enter. True when the message was handled.
     static bool PreTranslate(MSG& message);
 
 protected:
@@ -109,6 +112,14 @@ private:
     void DispatchCommand(unsigned id, unsigned code, HWND control);
     LRESULT ColorControl(HDC dc);
 
+    // Focus between the form's controls (FormFocus.cpp). The tab order is
+    // the order the controls were made in.
+    bool HandleKey(const MSG& message);
+    bool MoveFocus(bool backwards);
+    Control* ControlOf(HWND window) const;
+    void RememberFocus();
+    bool RestoreFocus();  // false when no control can take the focus
+
     Application& app_;
     HWND window_ = nullptr;
     HMENU menu_ = nullptr;
@@ -118,6 +129,8 @@ private:
     bool hasBackColor_ = false;
     bool loading_ = false;
     Control* defaultButton_ = nullptr;
+    CommandButton* cancelButton_ = nullptr;
+    HWND focus_ = nullptr;  // the control that had the focus when the form was last deactivated
     std::vector<Control*> controls_;
     std::vector<MenuItem*> menuItems_;
     unsigned nextCommandId_ = 100;

@@ -12,8 +12,10 @@
 #include "forms/Form.h"
 #include "forms/Menu.h"
 #include "forms/MessageLoop.h"
+#include "editor_play_support.h"
 
 using namespace ombrelt::forms;
+using ombrelt::testing::play::PumpUntil;
 
 namespace {
 
@@ -55,6 +57,22 @@ protected:
     void Form_Unload() override { ++unloads; }
     bool Form_QueryUnload() override { return cancelClose; }
 };
+
+// Presses and releases key as a person would, with modifier held (0 for none).
+void Press(WORD key, WORD modifier = 0) {
+    INPUT keys[4] = {};
+    UINT count = 0;
+    auto add = [&](WORD vk, DWORD flags) {
+        keys[count].type = INPUT_KEYBOARD;
+        keys[count].ki.wVk = vk;
+        keys[count++].ki.dwFlags = flags;
+    };
+    if (modifier) add(modifier, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (modifier) add(modifier, KEYEVENTF_KEYUP);
+    SendInput(count, keys, sizeof(INPUT));
+}
 
 // The menu item of a window's menu whose text starts with caption.
 UINT FindMenuCommand(HMENU menu, const std::string& caption) {
@@ -175,22 +193,74 @@ TEST(FormsControls, ShortcutKeysReachTheMenuItemThroughTheLoop) {
     SetForegroundWindow(form.Handle());
     form.txt.SetFocus();
     DoEvents();
-    INPUT keys[4] = {};
-    for (auto& k : keys) k.type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = VK_CONTROL;
-    keys[1].ki.wVk = 'K';
-    keys[2].ki.wVk = 'K';
-    keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    keys[3].ki.wVk = VK_CONTROL;
-    keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(4, keys, sizeof(INPUT));
-    const DWORD start = GetTickCount();
-    while (form.menuClicks == 0 && GetTickCount() - start < 2000) {
-        DoEvents();
-        Sleep(5);
-    }
-    EXPECT_EQ(form.menuClicks, 1);
+    Press('K', VK_CONTROL);
+    EXPECT_TRUE(PumpUntil([&] { return form.menuClicks == 1; }, 2000));
     EXPECT_EQ(form.txt.Text(), "");  // the key went to the menu, not into the text
+}
+
+// A small dialog: a text box, an option group, OK and Cancel.
+struct TestDialog : Form {
+    explicit TestDialog(Application& app) : Form(app) {
+        cmdCancel.Click = [this] { ++cancelClicks; };
+        SetCancelButton(&cmdCancel);
+    }
+    Label lbl{*this, {4, 4, 60, 16, "Name:"}};
+    TextBox txtName{*this, {70, 4, 120, 20}};
+    OptionButton optA{*this, {4, 30, 60, 20, "A"}, true};
+    OptionButton optB{*this, {70, 30, 60, 20, "B"}, false, true};
+    CommandButton cmdOK{*this, {4, 60, 60, 24, "OK"}};
+    CommandButton cmdCancel{*this, {70, 60, 60, 24, "Cancel"}};
+    int cancelClicks = 0;
+
+protected:
+    FormLayout Layout() const override { return FormLayout::FixedDialog("focus test", 220, 130); }
+};
+
+TEST(FormsControls, FocusStartsOnTheFirstControlAndTabWalksTheControls) {
+    Application app;
+    TestDialog dialog(app);
+    dialog.Show();
+    SetForegroundWindow(dialog.Handle());
+    DoEvents();
+    EXPECT_EQ(GetFocus(), dialog.txtName.Handle());
+
+    // An option group is one stop: its selected option.
+    Press(VK_TAB);
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == dialog.optB.Handle(); }, 2000));
+    Press(VK_TAB);
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == dialog.cmdOK.Handle(); }, 2000));
+    Press(VK_TAB, VK_SHIFT);
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == dialog.optB.Handle(); }, 2000));
+
+    Press(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return dialog.cancelClicks == 1; }, 2000));
+}
+
+// A form whose only stop is a multi-line text box, like an editor window.
+struct TestEditor : Form {
+    using Form::Form;
+    TextBox txt{*this, {4, 4, 200, 100}, TextBox::Lines::Multi, true};
+    TextBox txtHidden{*this, {0, 0, 10, 10, "", false}};
+    MenuItem mnuTop{*this, nullptr, "&Top"};
+};
+
+TEST(FormsControls, ActivationGivesTheFocusBackAndALoneTextBoxTakesTab) {
+    Application app;
+    TestDialog dialog(app);
+    TestEditor editor(app);
+    dialog.Show();
+    SetForegroundWindow(dialog.Handle());
+    dialog.cmdOK.SetFocus();
+    editor.Show();
+    SetForegroundWindow(editor.Handle());
+    DoEvents();
+    EXPECT_EQ(GetFocus(), editor.txt.Handle());
+    Press(VK_TAB);
+    EXPECT_TRUE(PumpUntil([&] { return editor.txt.Text() == "\t"; }, 2000));
+
+    SetForegroundWindow(dialog.Handle());
+    DoEvents();
+    EXPECT_EQ(GetFocus(), dialog.cmdOK.Handle());
 }
 
 TEST(FormsControls, CloseAsksQueryUnloadAndUnloadingRestoresDesignValues) {
