@@ -23,6 +23,7 @@ frmFind::frmFind(Program& program)
     cmdFind.Click = [this] { cmdFind_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     SetDefaultButton(&cmdFind);
+    SetCancelButton(&cmdCancel);
 }
 
 forms::FormLayout frmFind::Layout() const {

@@ -80,6 +80,7 @@ frmMain::frmMain(Program& program)
       program_(program),
       logFont_("Verdana", 9.75) {
     txtLog.SetFont(logFont_);
+    txtLog.SetHideSelection(false);  // a match that Find selects shows while the Find window is active
 
     mnuNew.Click = [this] { mnuNew_Click(); };
     mnuFileOpen.Click = [this] { mnuFileOpen_Click(); };

@@ -22,6 +22,7 @@ frmReplace::frmReplace(Program& program)
     cmdReplaceAll.Click = [this] { cmdReplaceAll_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     SetDefaultButton(&cmdReplaceAll);
+    SetCancelButton(&cmdCancel);
 }
 
 forms::FormLayout frmReplace::Layout() const {

@@ -22,6 +22,7 @@ frmSettings::frmSettings(Program& program)
     cmdOK.Click = [this] { cmdOK_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };
     SetDefaultButton(&cmdOK);
+    SetCancelButton(&cmdCancel);
 }
 
 forms::FormLayout frmSettings::Layout() const {
