@@ -38,7 +38,7 @@ void Program::LoadSettings() {
 }
 
 void Program::SaveSettings() {
-    mdlSettings::SaveSettings(SettingsPath(), automation_, state_, desktop_);
+    mdlSettings::SaveSettings(SettingsPath(), automation_, state_);
 }
 
 }  // namespace ombrelt::editor

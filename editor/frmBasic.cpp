@@ -1,9 +1,9 @@
 #include "editor/frmBasic.h"
 
+#include "automation/FileAccess.h"
 #include "automation/ScriptError.h"
 #include "editor/BasicMode.h"
 #include "editor/EditCommands.h"
-#include "editor/FileAccess.h"
 #include "editor/PlayControl.h"
 #include "editor/Program.h"
 #include "editor/ScriptFile.h"
@@ -289,7 +289,7 @@ void frmBasic::cmdOpen_Click() {
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
     std::string bytes;
     // A file that cannot be read changes nothing.
-    if (!ReadWholeFile(path, bytes)) {
+    if (!FileAccess::ReadWholeFile(path, bytes)) {
         forms::MsgBox(std::string(ScriptFile::ReadFailedMessage), MB_OK | MB_ICONEXCLAMATION,
                       std::string(ScriptFile::ErrorTitle));
         return;
@@ -321,7 +321,7 @@ void frmBasic::SaveScript() {
     // The file is replaced whole by the write (not deleted first, which
     // would lose it when the write then fails); the user is told when the
     // script did not reach the file.
-    if (!WriteWholeFile(path, txtLog.Text()))
+    if (!FileAccess::ReplaceWholeFile(path, txtLog.Text()))
         forms::MsgBox(std::string(ScriptFile::SaveFailedMessage), MB_OK | MB_ICONEXCLAMATION,
                       std::string(ScriptFile::ErrorTitle));
 }

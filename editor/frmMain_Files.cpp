@@ -2,7 +2,7 @@
 // and replace, and debug commands.
 #include "editor/Compile.h"
 #include "editor/EditCommands.h"
-#include "editor/FileAccess.h"
+#include "automation/FileAccess.h"
 #include "editor/FindText.h"
 #include "editor/Program.h"
 #include "editor/ScriptFile.h"
@@ -27,7 +27,7 @@ std::string Upper(std::string text) {
 // The file is replaced whole; a target that cannot be written stays as it
 // was, and the user is told so rather than left believing it was saved.
 void SaveScript(const std::string& path, const std::string& text) {
-    if (!WriteWholeFile(path, text))
+    if (!FileAccess::ReplaceWholeFile(path, text))
         forms::MsgBox(std::string(ScriptFile::SaveFailedMessage), MB_OK | MB_ICONEXCLAMATION,
                       std::string(ScriptFile::ErrorTitle));
 }
@@ -72,7 +72,7 @@ void frmMain::mnuFileOpen_Click() {
     }
 
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!FileAccess::ReadWholeFile(path, bytes)) {
         forms::MsgBox(std::string(ScriptFile::ReadFailedMessage), MB_OK | MB_ICONEXCLAMATION,
                       std::string(ScriptFile::ErrorTitle));
         return;
@@ -120,9 +120,9 @@ void frmMain::mnuFileCompile_Click() {
     // before it replaces the old one: a missing player or a failed write
     // leaves an existing file of that name as it was.
     std::string player;
-    const bool havePlayer = ReadWholeFile(App().Path() + "\\" + std::string(Compile::PlayerFile), player);
+    const bool havePlayer = FileAccess::ReadWholeFile(App().Path() + "\\" + std::string(Compile::PlayerFile), player);
     const auto executable = havePlayer ? Compile::BuildExecutable(player, repeat, txtLog.Text()) : std::nullopt;
-    if (!executable || !ReplaceWholeFile(path, *executable)) {
+    if (!executable || !FileAccess::ReplaceWholeFile(path, *executable)) {
         forms::MsgBox(std::string(Compile::Failed), MB_OK | MB_ICONERROR, std::string(Compile::ErrorTitle));
         return;
     }

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "editor/FileAccess.h"
+#include "automation/FileAccess.h"
 #include "editor/mdlManifest.h"
 
 namespace ombrelt::mdlManifest {
@@ -27,8 +27,9 @@ bool WriteManifest(const std::string& folder, const std::string& exeName, const 
     bool wrote = false;
     const std::string path = ManifestFile(folder, exeName);
     // An existing manifest is never read or rewritten, whatever it holds.
-    if (!editor::PathExists(path) && windowsVersion == "Windows XP") {
-        wrote = editor::WriteWholeFile(path, ManifestText() + "\r\n");
+    if (!FileAccess::PathExists(path) && windowsVersion == "Windows XP") {
+        // Written whole first: a cut manifest would stay for good.
+        wrote = FileAccess::ReplaceWholeFile(path, ManifestText() + "\r\n");
         if (wrote)
             SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                                  FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);

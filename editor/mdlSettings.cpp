@@ -1,6 +1,6 @@
 #include "editor/mdlSettings.h"
 
-#include "editor/FileAccess.h"
+#include "automation/FileAccess.h"
 #include "editor/mdlHandling.h"
 
 namespace ombrelt::mdlSettings {
@@ -24,12 +24,12 @@ std::string SettingsPath(const std::string& programFolder) {
 
 void LoadSettings(const std::string& path, AutomationState& automation, editor::EditorState& state) {
     Flags flags;
-    if (!editor::PathExists(path)) {
+    if (!FileAccess::PathExists(path)) {
         automation.PauseFactor = 1.0;
         state.FirstRun = true;
     } else {
         std::string text;
-        if (!editor::ReadWholeFile(path, text)) text.clear();  // unreadable: every field reads empty
+        if (!FileAccess::ReadWholeFile(path, text)) text.clear();  // unreadable: every field reads empty
         flags = DecodeSettings(text);
     }
     automation.RepeatEnabled = flags.RepeatEnabled;
@@ -39,15 +39,13 @@ void LoadSettings(const std::string& path, AutomationState& automation, editor::
     state.StartInBasicMode = flags.StartInBasicMode;
 }
 
-void SaveSettings(const std::string& path, const AutomationState& automation, const editor::EditorState& state,
-                  Desktop& desktop) {
-    if (editor::PathExists(path)) {
-        editor::DeleteFilePath(path);
-        desktop.Wait(100);
-    }
-    editor::WriteWholeFile(path, EncodeSettings(Flags{automation.RepeatEnabled, state.RecordMouseMoves,
-                                                      state.UseExtendedClicks, automation.IgnorePauses,
-                                                      state.StartInBasicMode}));
+void SaveSettings(const std::string& path, const AutomationState& automation, const editor::EditorState& state) {
+    // Written whole before it replaces the old file: a failed save keeps the
+    // flags the user had rather than leaving no file (which reads as a first
+    // run) or a cut one.
+    FileAccess::ReplaceWholeFile(path, EncodeSettings(Flags{automation.RepeatEnabled, state.RecordMouseMoves,
+                                                            state.UseExtendedClicks, automation.IgnorePauses,
+                                                            state.StartInBasicMode}));
 }
 
 }  // namespace ombrelt::mdlSettings

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "automation/AutomationState.h"
-#include "automation/Desktop.h"
 #include "editor/EditorState.h"
 
 namespace ombrelt::mdlSettings {
@@ -29,9 +28,8 @@ std::string SettingsPath(const std::string& programFolder);
 // Reads the file into the flags. No file: the defaults, PauseFactor 1.0 and
 // FirstRun True. A file that cannot be read sets every flag False.
 void LoadSettings(const std::string& path, AutomationState& automation, editor::EditorState& state);
-// Deletes the file when it exists (then waits 100 ms, pumping messages) and
-// writes the flags anew. Failures are silent.
-void SaveSettings(const std::string& path, const AutomationState& automation, const editor::EditorState& state,
-                  Desktop& desktop);
+// Writes the flags in a new file that then replaces the old one. Failures are
+// silent and keep the old file.
+void SaveSettings(const std::string& path, const AutomationState& automation, const editor::EditorState& state);
 
 }  // namespace ombrelt::mdlSettings

@@ -4,8 +4,9 @@
 #include <olectl.h>
 
 #include <cstring>
-#include <vector>
+#include <string>
 
+#include "automation/FileAccess.h"
 #include "automation/win32/Com.h"
 #include "automation/win32/Dib.h"
 #include "automation/win32/Handles.h"
@@ -157,7 +158,7 @@ bool Win32Desktop::SavePicture(const std::string& path, const PixelBuffer& pictu
     constexpr std::int64_t headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     if (headers + imageBytes > 0x7FFFFFFF) return false;
 
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(headers + imageBytes), 0);
+    std::string bytes(static_cast<std::size_t>(headers + imageBytes), '\0');
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;  // "BM"
     file.bfSize = static_cast<DWORD>(bytes.size());
@@ -175,7 +176,7 @@ bool Win32Desktop::SavePicture(const std::string& path, const PixelBuffer& pictu
     std::memcpy(bytes.data() + sizeof file, &info, sizeof info);
     for (std::int64_t r = 0; r < height; ++r) {
         const std::uint32_t* row = picture.Row(static_cast<std::int32_t>(height - 1 - r));
-        std::uint8_t* dst = bytes.data() + headers + r * rowBytes;
+        auto* dst = reinterpret_cast<std::uint8_t*>(bytes.data() + headers + r * rowBytes);
         for (std::int64_t x = 0; x < width; ++x) {
             *dst++ = static_cast<std::uint8_t>(row[x]);        // blue
             *dst++ = static_cast<std::uint8_t>(row[x] >> 8);   // green
@@ -183,13 +184,8 @@ bool Win32Desktop::SavePicture(const std::string& path, const PixelBuffer& pictu
         }
     }
 
-    DeleteFileA(path.c_str());
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    KernelHandle owned(h);
-    DWORD written = 0;
-    return WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
+    // The picture is written whole before it replaces the file of that name.
+    return FileAccess::ReplaceWholeFile(path, bytes);
 }
 
 }  // namespace ombrelt::win32

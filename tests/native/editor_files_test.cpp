@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "Compiler/ScriptPayload.h"
-#include "editor/FileAccess.h"
+#include "automation/FileAccess.h"
 #include "editor/ScriptFile.h"
 #include "editor/mdlFile.h"
 #include "editor/mdlParsing.h"
@@ -88,12 +88,12 @@ TEST(EditorFiles, OpenOfACompiledFileShowsItsScriptWithALineBreakAfterEachSemico
 
     TempFile file("compiled.exe");
     const std::string player = std::string("MZ\0\0player", 10);
-    ASSERT_TRUE(editor::WriteWholeFile(file.Path, *WriteScriptPayload(player, '1', "pause(1);leftclick();")));
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(file.Path, *WriteScriptPayload(player, '1', "pause(1);leftclick();")));
     EXPECT_EQ(SF::ReadCompiledScript(file.Path), "pause(1);\r\nleftclick();\r\n");  // no flag, no trailer
 
-    ASSERT_TRUE(editor::WriteWholeFile(file.Path, player));  // never compiled
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(file.Path, player));  // never compiled
     EXPECT_FALSE(SF::ReadCompiledScript(file.Path));
-    ASSERT_TRUE(editor::WriteWholeFile(file.Path, "MZ"));  // shorter than five bytes
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(file.Path, "MZ"));  // shorter than five bytes
     EXPECT_FALSE(SF::ReadCompiledScript(file.Path));
     std::filesystem::remove(file.Path);
     EXPECT_FALSE(SF::ReadCompiledScript(file.Path));

@@ -8,7 +8,6 @@
 
 #include "editor/mdlHandling.h"
 #include "editor/mdlSettings.h"
-#include "support/FakeDesktop.h"
 
 namespace ombrelt {
 namespace {
@@ -76,7 +75,6 @@ protected:
     std::string path_;
     AutomationState automation_;
     editor::EditorState state_;
-    testing::FakeDesktop desktop_;
 };
 
 TEST_F(EditorSettingsFile, NoFileGivesTheDefaultsAndAFirstRun) {
@@ -90,10 +88,9 @@ TEST_F(EditorSettingsFile, NoFileGivesTheDefaultsAndAFirstRun) {
     EXPECT_FALSE(automation_.IgnorePauses);
     EXPECT_TRUE(state_.StartInBasicMode);
 
-    // The first save writes the defaults and does not wait (nothing to delete).
-    mdlSettings::SaveSettings(path_, automation_, state_, desktop_);
+    // The first save writes the defaults.
+    mdlSettings::SaveSettings(path_, automation_, state_);
     EXPECT_EQ(Read(), "1,1,1,0,1,");
-    EXPECT_TRUE(desktop_.Waits.empty());
 }
 
 TEST_F(EditorSettingsFile, APresentFileSetsEveryFlagAndIsNoFirstRun) {
@@ -116,16 +113,16 @@ TEST_F(EditorSettingsFile, APresentFileSetsEveryFlagAndIsNoFirstRun) {
     EXPECT_FALSE(state_.RecordMouseMoves || automation_.IgnorePauses);
 }
 
-TEST_F(EditorSettingsFile, SaveReplacesTheFileAfterAPumpedWait) {
+TEST_F(EditorSettingsFile, SaveReplacesTheFileWhole) {
     Write("garbage that is longer than ten bytes");
     automation_.RepeatEnabled = false;
     state_.RecordMouseMoves = true;
     state_.UseExtendedClicks = false;
     automation_.IgnorePauses = true;
     state_.StartInBasicMode = false;
-    mdlSettings::SaveSettings(path_, automation_, state_, desktop_);
+    mdlSettings::SaveSettings(path_, automation_, state_);
     EXPECT_EQ(Read(), "0,1,0,1,0,");
-    EXPECT_EQ(desktop_.Waits, std::vector<std::int32_t>{100});
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1);  // nothing left beside it
 
     // What was saved loads back the same.
     AutomationState automation;
@@ -138,7 +135,7 @@ TEST_F(EditorSettingsFile, SaveReplacesTheFileAfterAPumpedWait) {
 
 TEST_F(EditorSettingsFile, SaveIntoAMissingFolderFailsSilently) {
     const std::string nowhere = (folder_ / "no such folder" / "settings.dat").string();
-    mdlSettings::SaveSettings(nowhere, automation_, state_, desktop_);
+    mdlSettings::SaveSettings(nowhere, automation_, state_);
     EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "Compiler/ScriptPayload.h"
+#include "automation/FileAccess.h"
 #include "editor/EditCommands.h"
-#include "editor/FileAccess.h"
 #include "editor/Program.h"
 #include "editor/frmDebug.h"
 #include "editor/frmFind.h"
@@ -36,7 +36,7 @@ protected:
     std::string File(const std::string& name) const { return folder + "\\" + name; }
     std::string Read(const std::string& path) const {
         std::string bytes;
-        editor::ReadWholeFile(path, bytes);
+        FileAccess::ReadWholeFile(path, bytes);
         return bytes;
     }
     void Select(int start, int length) {
@@ -186,7 +186,7 @@ TEST_F(EditorFilesWindow, SaveAsSaveAndOpenKeepTheScriptByteForByte) {
     }
     EXPECT_EQ(Read(File("a.ox")), "LeftClick();");
 
-    ASSERT_TRUE(editor::WriteWholeFile(File("b.ox"), script));
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("b.ox"), script));
     {
         DialogAnswerer answers;
         answers.Press(IDYES);  // New's question
@@ -212,9 +212,10 @@ TEST_F(EditorFilesWindow, SaveAsSaveAndOpenKeepTheScriptByteForByte) {
 
 TEST_F(EditorFilesWindow, OpenShowsACompiledScriptOrSaysThereIsNone) {
     const std::string player = std::string("MZ\0\0player", 10);
-    ASSERT_TRUE(editor::WriteWholeFile(File("run.exe"), *WriteScriptPayload(player, '1', "pause(1);leftclick();")));
-    ASSERT_TRUE(editor::WriteWholeFile(File("bad.exe"), player));
-    ASSERT_TRUE(editor::WriteWholeFile(File("upper.EXE"), "pause(1);"));
+    ASSERT_TRUE(
+        FileAccess::ReplaceWholeFile(File("run.exe"), *WriteScriptPayload(player, '1', "pause(1);leftclick();")));
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("bad.exe"), player));
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("upper.EXE"), "pause(1);"));
     main.SetCaption("Ombrelt - b.ox");
     state.CurrentFilePath = File("b.ox");
 
@@ -271,7 +272,7 @@ TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogAndReportsAMissingPlayer
     // No Compiler.dll beside this test program: the executable already there
     // stays as it was.
     ASSERT_EQ(GetFileAttributesA((program.App().Path() + "\\Compiler.dll").c_str()), INVALID_FILE_ATTRIBUTES);
-    ASSERT_TRUE(editor::WriteWholeFile(File("x.exe"), "old"));
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("x.exe"), "old"));
     DialogAnswerer answers;
     answers.Choose(File("x"));
     answers.Press(IDNO);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/EditCommands.h"
-#include "editor/FileAccess.h"
+#include "automation/FileAccess.h"
 #include "editor/Program.h"
 #include "editor/frmBasic.h"
 #include "editor/frmMain.h"
@@ -72,7 +72,7 @@ TEST_F(EditorBasic, SaveAsksOnlyOnceThereIsAScriptAndOpenReadsItBack) {
         basic.cmdSave_Click();
     }
     std::string bytes;
-    ASSERT_TRUE(editor::ReadWholeFile(file, bytes));
+    ASSERT_TRUE(FileAccess::ReadWholeFile(file, bytes));
     EXPECT_EQ(bytes, script);
     const std::string caption = "Ombrelt Basic Mode - " + file.substr(file.find_last_of('\\') + 1);
     EXPECT_EQ(basic.Caption(), caption);

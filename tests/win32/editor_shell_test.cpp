@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "editor/FileAccess.h"
+#include "automation/FileAccess.h"
 #include "editor/Program.h"
 #include "editor/frmAbout.h"
 #include "editor/frmChoice.h"
@@ -72,7 +72,7 @@ protected:
     }
     std::string Settings() {
         std::string bytes;
-        ReadWholeFile(program_.SettingsPath(), bytes);
+        FileAccess::ReadWholeFile(program_.SettingsPath(), bytes);
         return bytes;
     }
     bool Shown(forms::Form& form) { return form.Visible(); }
@@ -134,7 +134,7 @@ TEST_F(EditorShell, ClosingTheChoiceEndsTheProgramAndKeepsTheDefaultsFile) {
 }
 
 TEST_F(EditorShell, WithoutAConnectionTheStoredModeOpensAfterOneSecond) {
-    WriteWholeFile(folder_ + "\\settings.dat", "0,0,0,1,0,");
+    FileAccess::ReplaceWholeFile(folder_ + "\\settings.dat", "0,0,0,1,0,");
     program_.Start();
     ASSERT_TRUE(PumpUntil([&] { return starts_ == 1; }));
     const DWORD started = GetTickCount();
@@ -152,7 +152,7 @@ TEST_F(EditorShell, WithoutAConnectionTheStoredModeOpensAfterOneSecond) {
 }
 
 TEST_F(EditorShell, AConnectionWithoutReplyKeepsTheSplashUntilItIsClicked) {
-    WriteWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
+    FileAccess::ReplaceWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
     program_.Start();
     ASSERT_TRUE(PumpUntil([&] { return starts_ == 1; }));
     check_->Events.Connected();
@@ -166,7 +166,7 @@ TEST_F(EditorShell, AConnectionWithoutReplyKeepsTheSplashUntilItIsClicked) {
 }
 
 TEST_F(EditorShell, DecliningTheUpdateOpensTheMainWindow) {
-    WriteWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
+    FileAccess::ReplaceWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
     program_.Start();
     ASSERT_TRUE(PumpUntil([&] { return starts_ == 1; }));
     check_->Events.Connected();
@@ -242,7 +242,7 @@ private:
 };
 
 TEST_F(EditorShell, RealCheckAgainstALoopbackServerAsksAndRoutesOnNo) {
-    WriteWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
+    FileAccess::ReplaceWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
     LoopbackServer server("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nYes ");
     const int port = server.Port();
     program_.MakeUpdateCheck = [port] { return MakeUpdateCheck("127.0.0.1", port); };
@@ -267,14 +267,14 @@ TEST_F(EditorShell, RealCheckAgainstALoopbackServerAsksAndRoutesOnNo) {
 }
 
 TEST_F(EditorShell, LaterPiecesOfTheReplyDoNotRouteAgain) {
-    WriteWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
+    FileAccess::ReplaceWholeFile(folder_ + "\\settings.dat", "1,1,1,0,0,");
     LoopbackServer server("HTTP/1.1 200 OK\r\n\r\n");
     const int port = server.Port();
     program_.MakeUpdateCheck = [port] { return MakeUpdateCheck("127.0.0.1", port); };
     forms::Timer serve([&] { server.Serve(); }, 5, true);
     program_.Start();
     ASSERT_TRUE(PumpUntil([&] { return !program_.Splash().Visible(); }, 3000));
-    WriteWholeFile(folder_ + "\\settings.dat", "routed");
+    FileAccess::ReplaceWholeFile(folder_ + "\\settings.dat", "routed");
     server.Send("No");
     PumpFor(200);
     EXPECT_EQ(Settings(), "routed");  // not saved by a second routing
@@ -397,7 +397,7 @@ TEST_F(EditorShell, SettingsDialogEditsThreeFlagsOnOkOnly) {
     EXPECT_FALSE(program_.State().RecordMouseMoves);
     EXPECT_TRUE(program_.State().UseExtendedClicks);
     EXPECT_FALSE(program_.Automation().IgnorePauses);
-    EXPECT_FALSE(PathExists(program_.SettingsPath()));  // saved only at the end
+    EXPECT_FALSE(FileAccess::PathExists(program_.SettingsPath()));  // saved only at the end
 }
 
 TEST_F(EditorShell, EngineHooksCountWhiteDebugLinesAndKeepThePausePercent) {
@@ -419,11 +419,11 @@ TEST_F(EditorShell, EngineHooksCountWhiteDebugLinesAndKeepThePausePercent) {
 TEST_F(EditorShell, ManifestIsWrittenOnceOnWindowsXpOnly) {
     const std::string path = mdlManifest::ManifestFile(folder_, "Probe");
     EXPECT_FALSE(mdlManifest::WriteManifest(folder_, "Probe", "Windows Vista"));
-    EXPECT_FALSE(PathExists(path));
+    EXPECT_FALSE(FileAccess::PathExists(path));
 
     EXPECT_TRUE(mdlManifest::WriteManifest(folder_, "Probe", "Windows XP"));
     std::string text;
-    ASSERT_TRUE(ReadWholeFile(path, text));
+    ASSERT_TRUE(FileAccess::ReadWholeFile(path, text));
     EXPECT_EQ(text, mdlManifest::ManifestText() + "\r\n");
     const DWORD attributes = GetFileAttributesA(path.c_str());
     EXPECT_EQ(attributes & 39u, 39u);  // read-only, hidden, system, archive
