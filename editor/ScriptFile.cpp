@@ -11,7 +11,14 @@ bool NewNeedsQuestion(std::string_view editorText) {
              editorText.ends_with("\r\n"));
 }
 
-bool IsCompiledPath(std::string_view path) { return path.ends_with("exe"); }
+bool IsCompiledPath(std::string_view path) {
+    if (path.size() < 3) return false;
+    std::string last(path.substr(path.size() - 3));
+    for (char& c : last) c = static_cast<char>(c | 0x20);  // letters to lower case
+    return last == "exe";
+}
+
+bool IsScriptText(std::string_view bytes) { return bytes.find('\0') == std::string_view::npos; }
 
 std::string ScriptForEditor(std::string_view payloadScript) {
     std::string text;
@@ -25,7 +32,7 @@ std::string ScriptForEditor(std::string_view payloadScript) {
 
 std::optional<std::string> ReadCompiledScript(const std::string& path) {
     const auto payload = ReadScriptPayloadFile(path);
-    if (!payload) return std::nullopt;
+    if (!payload || !IsScriptText(payload->Script)) return std::nullopt;
     return ScriptForEditor(payload->Script);
 }
 

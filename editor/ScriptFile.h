@@ -22,6 +22,8 @@ inline constexpr std::string_view NewQuestion =
     "script. Do you wish to continue?";
 // Open of a compiled file whose payload is damaged or missing.
 inline constexpr std::string_view NoScriptMessage = "The file holds no Ombrelt script.";
+// Open of a file that holds a NUL byte (a program, a picture, UTF-16 text).
+inline constexpr std::string_view NotAScriptMessage = "The file is not an Ombrelt script.";
 inline constexpr std::string_view ReadFailedMessage = "The file could not be read.";
 inline constexpr std::string_view SaveFailedMessage = "The script could not be saved.";
 inline constexpr std::string_view ErrorTitle = "Error";
@@ -30,16 +32,20 @@ inline constexpr std::string_view ErrorTitle = "Error";
 // empty script (EmptyScript) (with or without a final line break).
 bool NewNeedsQuestion(std::string_view editorText);
 
-// Open reads a path ending in "exe" (exactly, in lower case) as a compiled
-// executable; "EXE" is a script file like any other.
+// Open reads a path ending in "exe", in any case as Windows names files, as a
+// compiled executable.
 bool IsCompiledPath(std::string_view path);
+
+// The editor shows text only up to its first NUL byte: bytes holding one are
+// no script, and showing them cut would let a Save cut the file too.
+bool IsScriptText(std::string_view bytes);
 
 // The script of a compiled executable as Open shows it: a line break after
 // every ";".
 std::string ScriptForEditor(std::string_view payloadScript);
 
 // The script of the compiled executable at the path as Open shows it;
-// nothing when the file cannot be read or holds no payload.
+// nothing when the file cannot be read or holds no payload, or no text in it.
 std::optional<std::string> ReadCompiledScript(const std::string& path);
 
 // The path with the extension (".ox", ".exe") appended unless it already

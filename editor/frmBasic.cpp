@@ -31,6 +31,10 @@ constexpr std::string_view kRecordQuestion =
     "There is an existing script open. If you record a new script Ombrelt will delete the existing script. Do "
     "you wish to continue?";
 
+void ShowError(std::string_view message) {
+    forms::MsgBox(std::string(message), MB_OK | MB_ICONEXCLAMATION, std::string(ScriptFile::ErrorTitle));
+}
+
 forms::ControlLayout At(int left, int top, int width, int height, const char* caption = "") {
     return {Twips(left), Twips(top), Twips(width), Twips(height), caption};
 }
@@ -288,10 +292,13 @@ void frmBasic::cmdOpen_Click() {
                                          std::string(ScriptFile::Extension));
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
     std::string bytes;
-    // A file that cannot be read changes nothing.
+    // A file that cannot be read, or is no script, changes nothing.
     if (!FileAccess::ReadWholeFile(path, bytes)) {
-        forms::MsgBox(std::string(ScriptFile::ReadFailedMessage), MB_OK | MB_ICONEXCLAMATION,
-                      std::string(ScriptFile::ErrorTitle));
+        ShowError(ScriptFile::ReadFailedMessage);
+        return;
+    }
+    if (!ScriptFile::IsScriptText(bytes)) {
+        ShowError(ScriptFile::NotAScriptMessage);
         return;
     }
     EditorState& state = program_.State();
@@ -315,15 +322,16 @@ void frmBasic::SaveScript() {
                                  std::string(ScriptFile::SaveTitle));
     });
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
+    // The script is written whole before it replaces the file, so a failed
+    // save keeps the old file; the user is told, and the window names the
+    // file only once the script is in it.
+    if (!FileAccess::ReplaceWholeFile(path, txtLog.Text())) {
+        ShowError(ScriptFile::SaveFailedMessage);
+        return;
+    }
     RunStep([&] { program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path); });
     RunStep([&] { SetCaption(BasicMode::FileCaption(mdlParsing::GetFileName(path))); });
     RunStep([&] { program_.State().CurrentFilePath = path; });
-    // The file is replaced whole by the write (not deleted first, which
-    // would lose it when the write then fails); the user is told when the
-    // script did not reach the file.
-    if (!FileAccess::ReplaceWholeFile(path, txtLog.Text()))
-        forms::MsgBox(std::string(ScriptFile::SaveFailedMessage), MB_OK | MB_ICONEXCLAMATION,
-                      std::string(ScriptFile::ErrorTitle));
 }
 
 // Mode switch and help

@@ -105,6 +105,9 @@ private:
     mdlRecord::Recorder& Recorder();
     std::unique_ptr<mdlRecord::Recorder> recorder_;
 
+    // New's work; false when the user keeps the current script (frmMain_Files.cpp).
+    bool NewScript();
+
     // --- Playback (frmMain_Play.cpp)
     Playback playback_{program_, {*this, txtLog, tmrPlay, tmrInputs, tmrCorrectTime, tmrRecTime, false}};
 };

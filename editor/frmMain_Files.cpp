@@ -24,12 +24,17 @@ std::string Upper(std::string text) {
     return text;
 }
 
-// The file is replaced whole; a target that cannot be written stays as it
-// was, and the user is told so rather than left believing it was saved.
-void SaveScript(const std::string& path, const std::string& text) {
-    if (!FileAccess::ReplaceWholeFile(path, text))
-        forms::MsgBox(std::string(ScriptFile::SaveFailedMessage), MB_OK | MB_ICONEXCLAMATION,
-                      std::string(ScriptFile::ErrorTitle));
+void ShowError(std::string_view message) {
+    forms::MsgBox(std::string(message), MB_OK | MB_ICONEXCLAMATION, std::string(ScriptFile::ErrorTitle));
+}
+
+// The new text is written whole before it replaces the file, so a failed
+// save (a full disk, a device name) keeps the old file; the user is told
+// rather than left believing it was saved.
+bool SaveScript(const std::string& path, const std::string& text) {
+    if (FileAccess::ReplaceWholeFile(path, text)) return true;
+    ShowError(ScriptFile::SaveFailedMessage);
+    return false;
 }
 
 }  // namespace
@@ -37,35 +42,39 @@ void SaveScript(const std::string& path, const std::string& text) {
 // Files
 
 void frmMain::mnuNew_Click() {
+    NewScript();
+}
+
+bool frmMain::NewScript() {
     if (ScriptFile::NewNeedsQuestion(txtLog.Text()) &&
         forms::MsgBox(std::string(ScriptFile::NewQuestion), MB_YESNO, std::string(ScriptFile::NewQuestionTitle)) !=
             IDYES)
-        return;
+        return false;
     mnuScriptStop_Click();
     SetCaption(std::string(ScriptFile::NewCaption));
     program_.State().CurrentFilePath.clear();
     txtLog.SetText("");
     txtLog.SetText(std::string(EmptyScript));
+    return true;
 }
 
 void frmMain::mnuFileOpen_Click() {
-    // Declining New's question keeps the current script; the dialog follows
-    // either way.
-    mnuNew_Click();
+    // Declining New's question keeps the current script: nothing is opened
+    // over it.
+    if (!NewScript()) return;
     std::string path = mdlFile::ShowOpen(std::string(ScriptFile::OpenTitle), ScriptFile::OpenFilter,
                                          std::string(ScriptFile::Extension));
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
     EditorState& state = program_.State();
-    program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
-
+    // A file that is refused changes nothing, the image folder included.
     if (ScriptFile::IsCompiledPath(path)) {
         // Caption and path stay: the executable is not the script's file.
         const auto script = ScriptFile::ReadCompiledScript(path);
         if (!script) {
-            forms::MsgBox(std::string(ScriptFile::NoScriptMessage), MB_OK | MB_ICONEXCLAMATION,
-                          std::string(ScriptFile::ErrorTitle));
+            ShowError(ScriptFile::NoScriptMessage);
             return;
         }
+        program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
         txtLog.SetText(*script);
         state.ScriptText = txtLog.Text();
         return;
@@ -73,10 +82,14 @@ void frmMain::mnuFileOpen_Click() {
 
     std::string bytes;
     if (!FileAccess::ReadWholeFile(path, bytes)) {
-        forms::MsgBox(std::string(ScriptFile::ReadFailedMessage), MB_OK | MB_ICONEXCLAMATION,
-                      std::string(ScriptFile::ErrorTitle));
+        ShowError(ScriptFile::ReadFailedMessage);
         return;
     }
+    if (!ScriptFile::IsScriptText(bytes)) {
+        ShowError(ScriptFile::NotAScriptMessage);
+        return;
+    }
+    program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
     SetCaption(ScriptFile::CaptionFor(path));
     state.CurrentFilePath = path;
     txtLog.SetText(bytes);
@@ -98,10 +111,11 @@ void frmMain::mnuFileSaveAs_Click() {
     mdlTime::Wait(program_.Desktop(), 200);
     path = ScriptFile::WithExtension(path, ".ox");
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
+    // The window names the file only once the script is in it.
+    if (!SaveScript(path, txtLog.Text())) return;
     program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
     SetCaption(ScriptFile::CaptionFor(path));
     program_.State().CurrentFilePath = path;
-    SaveScript(path, txtLog.Text());
 }
 
 void frmMain::mnuFileCompile_Click() {

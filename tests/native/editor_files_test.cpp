@@ -66,11 +66,13 @@ TEST(EditorFiles, NewAsksOnlyWhenThereIsAScriptToLose) {
     EXPECT_TRUE(SF::NewNeedsQuestion(" "));
 }
 
-TEST(EditorFiles, PathRulesAreCaseSensitive) {
+TEST(EditorFiles, CompiledPathsIgnoreCaseButAddedExtensionsDoNot) {
     EXPECT_TRUE(SF::IsCompiledPath("C:\\a\\run.exe"));
     EXPECT_TRUE(SF::IsCompiledPath("C:\\a\\runexe"));
-    EXPECT_FALSE(SF::IsCompiledPath("C:\\a\\run.EXE"));  // read as a script file
+    EXPECT_TRUE(SF::IsCompiledPath("C:\\a\\HELLO2.EXE"));  // Windows names ignore case
+    EXPECT_TRUE(SF::IsCompiledPath("C:\\a\\run.Exe"));
     EXPECT_FALSE(SF::IsCompiledPath("C:\\a\\run.ox"));
+    EXPECT_FALSE(SF::IsCompiledPath("ex"));
 
     EXPECT_EQ(SF::WithExtension("C:\\a\\b", ".ox"), "C:\\a\\b.ox");
     EXPECT_EQ(SF::WithExtension("C:\\a\\b.ox", ".ox"), "C:\\a\\b.ox");
@@ -95,6 +97,8 @@ TEST(EditorFiles, OpenOfACompiledFileShowsItsScriptWithALineBreakAfterEachSemico
     EXPECT_FALSE(SF::ReadCompiledScript(file.Path));
     ASSERT_TRUE(FileAccess::ReplaceWholeFile(file.Path, "MZ"));  // shorter than five bytes
     EXPECT_FALSE(SF::ReadCompiledScript(file.Path));
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(file.Path, *WriteScriptPayload(player, '1', std::string("a\0b", 3))));
+    EXPECT_FALSE(SF::ReadCompiledScript(file.Path));  // the editor would show it cut
     std::filesystem::remove(file.Path);
     EXPECT_FALSE(SF::ReadCompiledScript(file.Path));
 }

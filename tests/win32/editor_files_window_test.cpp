@@ -3,8 +3,11 @@
 // thread of the test.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "Compiler/ScriptPayload.h"
 #include "automation/FileAccess.h"
+#include "automation/win32/Handles.h"
 #include "editor/EditCommands.h"
 #include "editor/Program.h"
 #include "editor/frmDebug.h"
@@ -28,16 +31,37 @@ protected:
         CreateDirectoryA(folder.c_str(), nullptr);
     }
     ~EditorFilesWindow() override {
-        for (const char* name : {"a.ox", "b.ox", "run.exe", "bad.exe", "upper.EXE", "x.exe"})
-            DeleteFileA(File(name).c_str());
+        for (const std::string& name : Names()) DeleteFileA(File(name).c_str());
         RemoveDirectoryA(folder.c_str());
     }
 
     std::string File(const std::string& name) const { return folder + "\\" + name; }
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA(File("*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) return names;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return names;
+    }
     std::string Read(const std::string& path) const {
         std::string bytes;
         FileAccess::ReadWholeFile(path, bytes);
         return bytes;
+    }
+    // Opens the file, which is refused: the one message that says why.
+    std::string RefusedOpen(const std::string& name) {
+        DialogAnswerer answers;
+        answers.Choose(File(name));
+        answers.Press(IDOK);
+        main.mnuFileOpen_Click();
+        const auto seen = answers.Dialogs();
+        EXPECT_EQ(seen.size(), 2u);
+        EXPECT_EQ(seen.back().Title, "Error");
+        return seen.size() == 2 ? seen[1].Text : "";
     }
     void Select(int start, int length) {
         main.txtLog.SetSelStart(start);
@@ -154,6 +178,15 @@ TEST_F(EditorFilesWindow, NewAsksBeforeDiscardingAScript) {
         EXPECT_EQ(state.CurrentFilePath, File("a.ox"));
     }
     {
+        DialogAnswerer answers;  // Open asks the same; No keeps the script and opens nothing
+        answers.Press(IDNO);
+        answers.Press(IDCANCEL);
+        main.mnuFileOpen_Click();
+        EXPECT_EQ(answers.Dialogs().size(), 1u);
+        EXPECT_EQ(main.txtLog.Text(), "LeftClick();");
+        EXPECT_EQ(main.Caption(), "Ombrelt - a.ox");
+    }
+    {
         DialogAnswerer answers;
         answers.Press(IDYES);
         main.mnuNew_Click();
@@ -215,7 +248,7 @@ TEST_F(EditorFilesWindow, OpenShowsACompiledScriptOrSaysThereIsNone) {
     ASSERT_TRUE(
         FileAccess::ReplaceWholeFile(File("run.exe"), *WriteScriptPayload(player, '1', "pause(1);leftclick();")));
     ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("bad.exe"), player));
-    ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("upper.EXE"), "pause(1);"));
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("UPPER.EXE"), *WriteScriptPayload(player, '0', "pause(2);")));
     main.SetCaption("Ombrelt - b.ox");
     state.CurrentFilePath = File("b.ox");
 
@@ -230,32 +263,67 @@ TEST_F(EditorFilesWindow, OpenShowsACompiledScriptOrSaysThereIsNone) {
     EXPECT_EQ(state.CurrentFilePath, "");
 
     main.txtLog.SetText(std::string(editor::EmptyScript));
-    {
-        DialogAnswerer answers;
-        answers.Choose(File("bad.exe"));
-        answers.Press(IDOK);
-        main.mnuFileOpen_Click();
-        ASSERT_EQ(answers.Dialogs().size(), 2u);
-        EXPECT_EQ(answers.Dialogs()[1].Text, "The file holds no Ombrelt script.");
-    }
+    EXPECT_EQ(RefusedOpen("bad.exe"), "The file holds no Ombrelt script.");
     EXPECT_EQ(main.txtLog.Text(), editor::EmptyScript);
 
     {
-        DialogAnswerer answers;  // "EXE" in capitals is a script file
-        answers.Choose(File("upper.EXE"));
+        DialogAnswerer answers;  // file names ignore case: "EXE" is compiled too
+        answers.Choose(File("UPPER.EXE"));
         main.mnuFileOpen_Click();
     }
-    EXPECT_EQ(main.txtLog.Text(), "pause(1);");
-    EXPECT_EQ(main.Caption(), "Ombrelt - upper.EXE");
+    EXPECT_EQ(main.txtLog.Text(), "pause(2);\r\n");
+    EXPECT_EQ(main.Caption(), "Ombrelt");
 }
 
-TEST_F(EditorFilesWindow, SaveThatCannotWriteSaysSo) {
-    state.CurrentFilePath = File("no such folder\\a.ox");
-    DialogAnswerer answers;
-    answers.Press(IDOK);
-    main.mnuFileSave_Click();
-    ASSERT_EQ(answers.Dialogs().size(), 1u);
-    EXPECT_EQ(answers.Dialogs()[0].Text, "The script could not be saved.");
+TEST_F(EditorFilesWindow, OpenRefusesAFileThatIsNoScriptAndSaveLeavesItAlone) {
+    const std::string binary("MZ\x90\0\3\0\0\0\4\0", 10);  // shown cut at its first NUL it would be "MZ\x90"
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("b.ox"), binary));
+    EXPECT_EQ(RefusedOpen("b.ox"), "The file is not an Ombrelt script.");
+    EXPECT_EQ(main.txtLog.Text(), editor::EmptyScript);
+    EXPECT_EQ(main.Caption(), "Ombrelt");
+    EXPECT_EQ(state.CurrentFilePath, "");
+    {
+        DialogAnswerer answers;  // Save has no file: it asks for one
+        answers.Press(IDCANCEL);
+        main.mnuFileSave_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 1u);
+        EXPECT_EQ(answers.Dialogs()[0].Title, "Save Ombrelt script file");
+    }
+    EXPECT_EQ(Read(File("b.ox")), binary);
+}
+
+TEST_F(EditorFilesWindow, AFailedSaveKeepsTheFileTheCaptionAndThePath) {
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(File("b.ox"), "old script"));
+    main.txtLog.SetText("LeftClick();");
+    main.SetCaption("Ombrelt - a.ox");
+    state.CurrentFilePath = File("a.ox");
+    program.Automation().ImageBaseFolder = "C:\\images\\";
+    {
+        // Another program holds b.ox open: the new text cannot replace it.
+        HANDLE h = CreateFileA(File("b.ox").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        win32::KernelHandle held(h);
+        DialogAnswerer answers;
+        answers.Choose(File("b.ox"));
+        answers.Press(IDOK);
+        main.mnuFileSaveAs_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[1].Text, "The script could not be saved.");
+    }
+    EXPECT_EQ(Read(File("b.ox")), "old script");
+    {
+        DialogAnswerer answers;  // a device keeps nothing: no save
+        answers.Choose(File("nul"));
+        answers.Press(IDOK);
+        main.mnuFileSaveAs_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[1].Text, "The script could not be saved.");
+    }
+    EXPECT_EQ(main.Caption(), "Ombrelt - a.ox");
+    EXPECT_EQ(state.CurrentFilePath, File("a.ox"));
+    EXPECT_EQ(program.Automation().ImageBaseFolder, "C:\\images\\");
+    EXPECT_EQ(Names(), std::vector<std::string>{"b.ox"});  // nothing left behind
 }
 
 TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogAndReportsAMissingPlayer) {

@@ -92,6 +92,43 @@ TEST_F(EditorBasic, SaveAsksOnlyOnceThereIsAScriptAndOpenReadsItBack) {
     EXPECT_EQ(basic.Caption(), caption);
 }
 
+TEST_F(EditorBasic, NoKeepsTheScriptAFileThatIsNoScriptIsRefusedAndAFailedSaveRenamesNothing) {
+    const std::string binary("MZ\x90\0\3\0", 6);
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(file, binary));
+    basic.SetCaption("Ombrelt Basic Mode - Untitled");
+    basic.txtLog.SetText("LeftClick();");
+    {
+        DialogAnswerer answers;
+        answers.Press(IDNO);  // Open's question: No ends it
+        answers.Press(IDCANCEL);
+        basic.cmdOpen_Click();
+        EXPECT_EQ(answers.Dialogs().size(), 1u);
+    }
+    {
+        DialogAnswerer answers;
+        answers.Press(IDYES);
+        answers.Choose(file);
+        answers.Press(IDOK);
+        basic.cmdOpen_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 3u);
+        EXPECT_EQ(answers.Dialogs()[2].Text, "The file is not an Ombrelt script.");
+    }
+    EXPECT_EQ(basic.txtLog.Text(), "LeftClick();");
+    {
+        DialogAnswerer answers;  // a device keeps nothing: no save
+        answers.Choose(file.substr(0, file.find_last_of('\\') + 1) + "NUL.ox");
+        answers.Press(IDOK);
+        basic.cmdSave_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[1].Text, "The script could not be saved.");
+    }
+    EXPECT_EQ(basic.Caption(), "Ombrelt Basic Mode - Untitled");
+    EXPECT_EQ(state.CurrentFilePath, "");
+    std::string bytes;
+    ASSERT_TRUE(FileAccess::ReadWholeFile(file, bytes));
+    EXPECT_EQ(bytes, binary);
+}
+
 TEST_F(EditorBasic, WhiteDebugRunRewritesTheBasicScriptAndReturnsToIt) {
     editor::frmMain& main = program.Main();  // loaded, as a capture would load it
     main.txtLog.SetText("untouched");
