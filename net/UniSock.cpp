@@ -139,6 +139,14 @@ void UniSock::OnAccept() {
         acceptWaiting_ = true;
         return;
     }
+    // A handler that throws leaves through here: a connection that came
+    // while it ran is offered from the message queue, or the listener would
+    // hear of no connection again.
+    const ScopeExit offerLater([this] {
+        if (acceptWaiting_ && socket_)
+            PostMessageW(window_.Get(), kSocketMessage, socket_.Get(), WSAMAKESELECTREPLY(FD_ACCEPT, 0));
+        acceptWaiting_ = false;
+    });
     do {
         acceptWaiting_ = false;
         OfferRequest();
@@ -149,19 +157,25 @@ void UniSock::OfferRequest() {
     sockaddr_in address{};
     int length = sizeof address;
     const SOCKET accepted = accept(socket_.Get(), reinterpret_cast<sockaddr*>(&address), &length);
-    if (accepted != INVALID_SOCKET) {
+    if (accepted == INVALID_SOCKET) {
+        SetState(UniSockState::Error, "Private_Message", WSAGetLastError());
+        return;
+    }
+    int closeError = 0;
+    {
+        // However the handler leaves, by an exception too, the request ends:
+        // a connection nobody took over is closed at once.
+        const ScopeExit endRequest([&] {
+            requestAddress_ = {};
+            requestEarlyData_.clear();
+            closeError = requestSocket_.Close();
+        });
         requestSocket_ = Socket(accepted);
         requestAddress_ = address;
         FlagScope offering(offering_);
         Raise(Events.ConnectionRequest, reinterpret_cast<std::uintptr_t>(this));
-    } else {
-        SetState(UniSockState::Error, "Private_Message", WSAGetLastError());
     }
-    requestAddress_ = {};
-    requestEarlyData_.clear();
-    // Nobody took the connection over: it is closed at once.
-    if (const int error = requestSocket_.Close(); error != 0)
-        SetState(UniSockState::Error, "Private_Message", error);
+    if (closeError != 0) SetState(UniSockState::Error, "Private_Message", closeError);
 }
 
 void UniSock::OnConnect() {

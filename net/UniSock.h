@@ -58,7 +58,7 @@ struct UniSockEvents {
     // A listening object accepted a connection; call Accept(requestID) on
     // another closed object during this event to take it, or it is closed.
     // A connection that comes while the handler pumps is offered after it
-    // has returned.
+    // has returned, or thrown.
     std::function<void(std::uintptr_t requestID)> ConnectionRequest;
     std::function<void(std::int32_t bytesTotal)> DataArrival;  // bytes of this receive
     std::function<void(UniSockErrorEvent& error)> Error;

@@ -63,6 +63,20 @@ private:
     bool& flag_;
 };
 
+// Runs an action when a scope ends, also by an exception. The action must
+// not throw: it may run while an exception is on its way out.
+template <class Action>
+class ScopeExit {
+public:
+    explicit ScopeExit(Action action) : action_(std::move(action)) {}
+    ~ScopeExit() { action_(); }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+
+private:
+    Action action_;
+};
+
 template <class Handler, class... Args>
 void UniSock::Raise(const Handler& handler, Args&&... args) {
     if (!handler) return;

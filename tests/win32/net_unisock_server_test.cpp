@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "net_loopback.h"
 
@@ -27,6 +28,13 @@ void ListenOnLoopback(UniSock& listener) {
     ASSERT_TRUE(listener.Listen());
     ASSERT_EQ(listener.State(), UniSockState::Closed);  // a chosen port leaves it in state 0
     ASSERT_GT(listener.LocalPort(), 0);
+}
+
+// Connects a client to the listener and notes the client's port, which the
+// listener's request reports.
+void ConnectTo(const UniSock& listener, UniSock& client, std::vector<int>& clientPorts) {
+    client.Connect("127.0.0.1", listener.LocalPort());
+    clientPorts.push_back(PortOf(static_cast<SOCKET>(client.SocketHandle())));
 }
 
 }  // namespace
@@ -100,10 +108,7 @@ TEST(NetUniSockServer, ARequestArrivingWhileAHandlerPumpsWaitsItsTurn) {
     UniSock listener, first, second;
     ListenOnLoopback(listener);
     std::vector<int> requestPorts, clientPorts;
-    const auto connect = [&](UniSock& client) {
-        client.Connect("127.0.0.1", listener.LocalPort());
-        clientPorts.push_back(PortOf(static_cast<SOCKET>(client.SocketHandle())));
-    };
+    const auto connect = [&](UniSock& client) { ConnectTo(listener, client, clientPorts); };
     int dispatched = 0;
     listener.Events.ConnectionRequest = [&](std::uintptr_t) {
         requestPorts.push_back(listener.RequestPort());
@@ -121,6 +126,31 @@ TEST(NetUniSockServer, ARequestArrivingWhileAHandlerPumpsWaitsItsTurn) {
     ASSERT_TRUE(PumpUntil([&] { return requestPorts.size() == 2; }));
     EXPECT_LT(dispatched, 10000);
     EXPECT_EQ(requestPorts, clientPorts);
+}
+
+TEST(NetUniSockServer, AHandlerThatThrowsKeepsTheListener) {
+    UniSock listener, first, second, third;
+    ListenOnLoopback(listener);
+    EventLog firstLog(first), secondLog(second), thirdLog(third);
+    std::vector<int> requestPorts, clientPorts;
+    const auto connect = [&](UniSock& client) { ConnectTo(listener, client, clientPorts); };
+    // The handler fails on every request; during the first, two more
+    // connections come while it pumps.
+    listener.Events.ConnectionRequest = [&](std::uintptr_t) {
+        requestPorts.push_back(listener.RequestPort());
+        if (requestPorts.size() == 1) {
+            connect(second);
+            connect(third);
+            PumpUntil([&] { return secondLog.Has("connect") && thirdLog.Has("connect"); });
+            PumpFor(100);
+        }
+        throw std::runtime_error("handler failed");
+    };
+    connect(first);
+    ASSERT_TRUE(PumpUntil([&] { return requestPorts.size() == 3; }));
+    EXPECT_EQ(requestPorts, clientPorts);
+    // Nobody took them: each is closed, the last too.
+    for (EventLog* log : {&firstLog, &secondLog, &thirdLog}) EXPECT_TRUE(log->Await("closing"));
 }
 
 TEST(NetUniSockServer, AcceptRefusesWhatItCannotTakeOver) {
