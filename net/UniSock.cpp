@@ -37,7 +37,7 @@ LRESULT CALLBACK UniSock::WindowProcedure(HWND window, UINT message, WPARAM wPar
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<UniSock*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || (message != kLookupMessage && message != kSocketMessage))
+    if (!self || message < kLookupMessage || message > kLinesMessage)
         return DefWindowProcW(window, message, wParam, lParam);
     return self->WndProc(window, message, wParam, lParam);
 }
@@ -46,6 +46,8 @@ LRESULT UniSock::WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     try {
         if (message == kLookupMessage)
             LookupDone(reinterpret_cast<HANDLE>(wParam), WSAGETASYNCERROR(lParam));
+        else if (message == kLinesMessage)
+            ResumeTextPath();
         else
             SocketNotification(wParam, lParam);
     } catch (const UniSockError& error) {

@@ -15,12 +15,14 @@
 //
 // The object is neither copyable nor movable: its window holds its address.
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 
 #include "net/SendQueue.h"
+#include "net/TextLines.h"
 #include "net/SystemErrorText.h"
 #include "net/UniSockError.h"
 #include "net/Variant.h"
@@ -160,6 +162,7 @@ private:
     void ReceiveEarlyData();
     void Received(std::int32_t count);
     void RunTextPath();
+    void ResumeTextPath();  // lines a throwing TextArrival handler left
     bool DatagramReady() const;
     std::int32_t Waiting(SOCKET socket) const;
     void Drain();
@@ -208,6 +211,7 @@ private:
     unsigned datagramReads_ = 0;  // reads that took a datagram off the socket
     bool cuttingLines_ = false;   // the text path is raising lines
     bool moreLines_ = false;      // bytes arrived while it did
+    std::deque<ReceivedLine> linesOut_;  // cut, not yet handed to TextArrival
 };
 
 }  // namespace ombrelt::net

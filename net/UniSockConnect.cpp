@@ -231,6 +231,7 @@ bool UniSock::CloseSocket() {
 
 void UniSock::ResetConnection() {
     received_.clear();
+    linesOut_.clear();
     boundLocalIP_.clear();
     localPort_ = 0;
     boundPort_ = 0;

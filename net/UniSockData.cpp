@@ -1,5 +1,6 @@
 // UniSock: receiving (buffered, datagrams, lines) and sending.
 #include <algorithm>
+#include <iterator>
 
 #include "net/TextLines.h"
 #include "net/UniSockInternal.h"
@@ -93,13 +94,32 @@ void UniSock::RunTextPath() {
         return;
     }
     FlagScope cutting(cuttingLines_);
+    // A handler that throws leaves through here: the lines after its own,
+    // and bytes that came while it ran, are handed out from the message
+    // queue, or they would wait for the next bytes the peer sends.
+    const ScopeExit resumeLater([this] {
+        if ((!linesOut_.empty() || moreLines_) && socket_) PostMessageW(window_.Get(), kLinesMessage, 0, 0);
+    });
     do {
         moreLines_ = false;
-        LineCut cut = CutLines(received_);
-        if (cut.Lines.empty()) break;
-        received_ = std::move(cut.Rest);
-        for (const ReceivedLine& line : cut.Lines) Raise(Events.TextArrival, line.Text, line.LineChange, line.Ansi);
+        if (linesOut_.empty()) {
+            LineCut cut = CutLines(received_);
+            if (cut.Lines.empty()) break;
+            received_ = std::move(cut.Rest);
+            linesOut_.assign(std::make_move_iterator(cut.Lines.begin()), std::make_move_iterator(cut.Lines.end()));
+        }
+        while (!linesOut_.empty()) {
+            const ReceivedLine line = std::move(linesOut_.front());
+            linesOut_.pop_front();
+            Raise(Events.TextArrival, line.Text, line.LineChange, line.Ansi);
+        }
     } while (moreLines_ && mode_ != 0 && socket_);
+}
+
+void UniSock::ResumeTextPath() {
+    // Lines already cut go out whatever the mode is now; held bytes are cut
+    // only in a text mode.
+    if (socket_ && (!linesOut_.empty() || mode_ != 0)) RunTextPath();
 }
 
 bool UniSock::GetData(Variant& data, std::int32_t varType, std::int32_t maxLen) {

@@ -10,6 +10,7 @@ namespace ombrelt::net {
 
 inline constexpr UINT kLookupMessage = 0x800;  // host lookup done
 inline constexpr UINT kSocketMessage = 0x801;  // socket notification
+inline constexpr UINT kLinesMessage = 0x802;   // lines left by a TextArrival handler that threw
 inline constexpr long kSocketEvents = FD_READ | FD_WRITE | FD_ACCEPT | FD_CONNECT | FD_CLOSE;
 inline constexpr DWORD kLookupBufferSize = MAXGETHOSTSTRUCT;  // 1024
 // Used when the socket will not tell its buffer sizes, so that receiving and
