@@ -46,14 +46,16 @@ void UniSock::OnRead() {
         ReceiveStream();
         return;
     }
-    const unsigned readsBefore = datagramReads_;
-    if (const std::int32_t waiting = Waiting(socket_.Get()); waiting != 0) Raise(Events.DataArrival, waiting);
     // A datagram the handler left is dropped, so that the next one is
-    // announced; one it took is not followed by a second drop.
-    if (datagramReads_ == readsBefore && socket_) {
-        char scratch;
-        recv(socket_.Get(), &scratch, 1, 0);
-    }
+    // announced, also when the handler threw; one it took is not followed by
+    // a second drop.
+    const ScopeExit dropUntaken([this, readsBefore = datagramReads_] {
+        if (datagramReads_ == readsBefore && socket_) {
+            char scratch;
+            recv(socket_.Get(), &scratch, 1, 0);
+        }
+    });
+    if (const std::int32_t waiting = Waiting(socket_.Get()); waiting != 0) Raise(Events.DataArrival, waiting);
 }
 
 void UniSock::ReceiveStream() {
