@@ -21,14 +21,6 @@ TEST(EngineCommands, PausesGateRoundAndCutIntoPieces) {
     // The gate takes any 32-bit count, so a long recorded gap waits whole.
     EXPECT_EQ(h.Desk.Waits, (std::vector<int>{1, 9999, 9999, 9999, 9999, 4}));
 
-    // A stop during the first piece leaves the rest unwaited.
-    EngineHost stopped;
-    stopped.Desk.OnPump = [&] {
-        if (!stopped.Desk.Waits.empty()) stopped.Engine.StopExecution();
-    };
-    stopped.Run(Main("pause(40000);pauses(5);"));
-    EXPECT_EQ(stopped.Desk.Waits, (std::vector<int>{9999}));
-
     EngineHost half;
     half.Run(Main("setpausepercent(50);pause(1001);pause(30000);"));
     EXPECT_EQ(half.Desk.Waits, (std::vector<int>{500, 9999, 5001}));  // 500.5 rounds to even
@@ -40,6 +32,21 @@ TEST(EngineCommands, PausesGateRoundAndCutIntoPieces) {
     EngineHost seconds;
     seconds.Run(Main("pauses(1.4);pausem(0);pauseh(-1);"));
     EXPECT_EQ(seconds.Desk.Waits, (std::vector<int>{1000}));
+}
+
+TEST(EngineCommands, AStopEndsAnyPauseWithinOnePumpPeriod) {
+    // The stop comes in the first pump of the first wait: that wait ends
+    // there, no further piece, second, minute or hour begins, nor does the
+    // next statement run.
+    for (const std::string pause : {"pause(40000);", "pauses(5);", "pausem(5);", "pauseh(5);"}) {
+        EngineHost h;
+        h.Desk.OnPump = [&] {
+            if (!h.Desk.Waits.empty()) h.Engine.StopExecution();
+        };
+        h.Run(Main(pause + "pause(7);"));
+        EXPECT_EQ(h.Desk.Waits.size(), 1u) << pause;
+        EXPECT_EQ(h.Desk.WaitedMs, FakeDesktop::PumpPeriodMs) << pause;
+    }
 }
 
 TEST(EngineCommands, IgnorePausesOnlyForTheExactWordTrue) {

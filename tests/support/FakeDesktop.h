@@ -2,6 +2,7 @@
 // A desktop for native tests: records every call in order as one line of text
 // ("MouseEvent 2", "SendMessage 7 513 0 655370"), and plays back a scripted
 // screen, windows, pictures and message-box answers.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -114,11 +115,25 @@ public:
         ++Pumps;
         if (OnPump) OnPump();
     }
+    // A wait passes fake time (WaitedMs) one pump period at a time and, like
+    // the real one, ends after a pump that leaves stop true.
+    static constexpr std::int32_t PumpPeriodMs = 10;
+    std::int64_t WaitedMs = 0;
     using Desktop::Wait;
-    void Wait(std::int32_t ms, const WaitStop&) override {
+    void Wait(std::int32_t ms, const WaitStop& stop) override {
         Waits.push_back(ms);
         Log("Wait " + std::to_string(ms));
-        PumpMessages();
+        if (ms <= 0) {
+            PumpMessages();
+            return;
+        }
+        for (std::int32_t left = ms; left > 0;) {
+            const std::int32_t step = std::min(left, PumpPeriodMs);
+            WaitedMs += step;
+            left -= step;
+            PumpMessages();
+            if (stop && stop()) return;
+        }
     }
 
     // The calls whose text starts with prefix, in order.
