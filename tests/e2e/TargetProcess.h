@@ -2,6 +2,8 @@
 // Starts the target window program for a test, reads its log and ends it by
 // its process id. The program's path comes from OMBRELT_TARGET_WINDOW (see
 // ombrelt_use_target_window in tests/e2e/CMakeLists.txt).
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <sstream>
 #include <string>
@@ -19,17 +21,21 @@ public:
         char folder[MAX_PATH + 1] = {};
         GetTempPathA(MAX_PATH, folder);
         char file[MAX_PATH + 1] = {};
-        GetTempFileNameA(folder, "tgt", 0, file);
+        if (!GetTempFileNameA(folder, "tgt", 0, file))
+            ADD_FAILURE() << "no log file in " << folder << ": error " << GetLastError();
         log_ = file;
         if (!launch) return;
         std::string command = "\"" + ExePath() + "\" " + LogArguments() + " " + arguments;
         STARTUPINFOA si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
-        if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            process_ = pi.hProcess;
-            CloseHandle(pi.hThread);
+        const std::string line = command;
+        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+            ADD_FAILURE() << "CreateProcess failed with error " << GetLastError() << " for " << line;
+            return;
         }
+        process_ = pi.hProcess;
+        CloseHandle(pi.hThread);
     }
     TargetProcess(const TargetProcess&) = delete;
     TargetProcess& operator=(const TargetProcess&) = delete;

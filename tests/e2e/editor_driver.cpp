@@ -3,14 +3,21 @@
 namespace ombrelt::e2e {
 
 EditorFolder::EditorFolder(const std::string* settings) {
-    for (const char* name : {"Ombrelt.exe", "Compiler.dll"})
-        CopyFileA((OwnFolder() + "\\" + name).c_str(), File(name).c_str(), FALSE);
-    WriteFileBytes(File("readme.txt"), "readme\r\n");
-    if (settings) WriteFileBytes(File("settings.dat"), *settings);
+    for (const char* name : {"Ombrelt.exe", "Compiler.dll"}) {
+        const std::string from = OwnFolder() + "\\" + name;
+        if (!CopyFileA(from.c_str(), File(name).c_str(), FALSE))
+            ADD_FAILURE() << "cannot copy " << from << " to " << Path() << ": error " << GetLastError();
+    }
+    EXPECT_TRUE(WriteFileBytes(File("readme.txt"), "readme\r\n"));
+    if (settings) {
+        EXPECT_TRUE(WriteFileBytes(File("settings.dat"), *settings));
+    }
 }
 
 std::unique_ptr<Process> EditorFolder::Start() const {
-    return std::make_unique<Process>(Quoted(File("Ombrelt.exe")));
+    auto process = std::make_unique<Process>(Quoted(File("Ombrelt.exe")));
+    EXPECT_TRUE(process->Started());
+    return process;
 }
 
 HWND WaitForWindow(DWORD processId, const std::function<bool(HWND)>& test, DWORD limitMs) {

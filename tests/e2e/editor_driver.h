@@ -21,7 +21,7 @@ public:
     const std::string& Path() const { return scratch_.Path(); }
     std::string File(const std::string& name) const { return scratch_.File(name); }
     std::string Settings() const { return ReadFileBytes(File("settings.dat")); }
-    // Starts Ombrelt.exe in the folder.
+    // Starts Ombrelt.exe in the folder; a failed start is reported to the test.
     std::unique_ptr<Process> Start() const;
 
 private:

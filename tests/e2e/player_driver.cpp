@@ -18,10 +18,18 @@ std::string OwnFolder() {
 ScratchFolder::ScratchFolder() {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
+    // Always a new folder: Wine hands out process ids again, and a folder
+    // that an earlier run could not remove may still hold its programs.
     static int serial = 0;
-    path_ = std::string(temp) + "ombrelt_player_e2e_" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(++serial);
-    CreateDirectoryA(path_.c_str(), nullptr);
+    for (;;) {
+        path_ = std::string(temp) + "ombrelt_player_e2e_" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(++serial);
+        if (CreateDirectoryA(path_.c_str(), nullptr)) return;
+        if (GetLastError() != ERROR_ALREADY_EXISTS) {
+            ADD_FAILURE() << "cannot create " << path_ << ": error " << GetLastError();
+            return;
+        }
+    }
 }
 
 ScratchFolder::~ScratchFolder() {
@@ -41,10 +49,20 @@ std::string ReadFileBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+::testing::AssertionResult WriteFileBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return ::testing::AssertionFailure() << "cannot create " << path << ": error " << GetLastError();
+    DWORD written = 0;
+    const bool wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                       written == bytes.size();
+    const DWORD error = GetLastError();
+    const bool closed = CloseHandle(file) != 0;
+    if (!wrote)
+        return ::testing::AssertionFailure() << "wrote " << written << " of " << bytes.size() << " bytes to " << path
+                                             << ": error " << error;
+    if (!closed) return ::testing::AssertionFailure() << "cannot close " << path << ": error " << GetLastError();
+    return ::testing::AssertionSuccess();
 }
 
 std::string MakeCompiled(const ScratchFolder& folder, const std::string& name, char flag,
@@ -52,20 +70,34 @@ std::string MakeCompiled(const ScratchFolder& folder, const std::string& name, c
     static const std::string player = ReadFileBytes(OwnFolder() + "\\Compiler.dll");
     const std::string path = folder.File(name);
     const auto compiled = WriteScriptPayload(player, flag, script);
-    if (!compiled || !WriteFileBytes(path, *compiled)) return {};
+    if (!compiled) {
+        ADD_FAILURE() << "no compiled program: the player beside the driver has " << player.size() << " bytes";
+        return {};
+    }
+    if (const auto written = WriteFileBytes(path, *compiled); !written) {
+        ADD_FAILURE() << written.message();
+        return {};
+    }
     return path;
 }
 
-Process::Process(const std::string& commandLine) {
+Process::Process(const std::string& commandLine) : commandLine_(commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     std::string line = commandLine;
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-        id_ = info.dwProcessId;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        error_ = GetLastError();
+        return;
     }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    id_ = info.dwProcessId;
+}
+
+::testing::AssertionResult Process::Started() const {
+    if (process_) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "CreateProcess failed with error " << error_ << " for " << commandLine_;
 }
 
 Process::~Process() {

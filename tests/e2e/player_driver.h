@@ -2,6 +2,7 @@
 // The driver's side of the player's end-to-end tests: makes compiled
 // executables from scripts (a copy of the built player with a payload), runs
 // them, and watches and drives them as a person would.
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -34,10 +35,11 @@ private:
 };
 
 std::string ReadFileBytes(const std::string& path);
-bool WriteFileBytes(const std::string& path, const std::string& bytes);
+// Writes the whole file, or says what failed.
+::testing::AssertionResult WriteFileBytes(const std::string& path, const std::string& bytes);
 
 // Writes a compiled executable: the player with flag and script appended.
-// Returns its path.
+// Returns its path; a failure is reported to the test and gives no path.
 std::string MakeCompiled(const ScratchFolder& folder, const std::string& name, char flag,
                          const std::string& script);
 
@@ -50,13 +52,16 @@ public:
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    bool Started() const { return process_ != nullptr; }
+    // When it did not start, CreateProcess's error and the command line.
+    ::testing::AssertionResult Started() const;
     DWORD Id() const { return id_; }
     // The exit code once it has ended within the limit; nothing otherwise.
     std::optional<DWORD> WaitExit(DWORD limitMs);
     bool Running();
 
 private:
+    std::string commandLine_;
+    DWORD error_ = 0;
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
