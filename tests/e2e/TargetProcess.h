@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ProcessStart.h"
 #include "automation/win32/WinApi.h"
 
 namespace ombrelt::testing {
@@ -25,13 +26,10 @@ public:
             ADD_FAILURE() << "no log file in " << folder << ": error " << GetLastError();
         log_ = file;
         if (!launch) return;
-        std::string command = "\"" + ExePath() + "\" " + LogArguments() + " " + arguments;
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
+        const std::string command = "\"" + ExePath() + "\" " + LogArguments() + " " + arguments;
         PROCESS_INFORMATION pi{};
-        const std::string line = command;
-        if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            ADD_FAILURE() << "CreateProcess failed with error " << GetLastError() << " for " << line;
+        if (const DWORD error = StartProgram(command, pi)) {
+            ADD_FAILURE() << "CreateProcess failed with error " << error << " for " << command;
             return;
         }
         process_ = pi.hProcess;

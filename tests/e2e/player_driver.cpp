@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "Compiler/ScriptPayload.h"
+#include "ProcessStart.h"
 
 namespace ombrelt::e2e {
 
@@ -82,14 +83,8 @@ std::string MakeCompiled(const ScratchFolder& folder, const std::string& name, c
 }
 
 Process::Process(const std::string& commandLine) : commandLine_(commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-        error_ = GetLastError();
-        return;
-    }
+    if ((error_ = testing::StartProgram(commandLine, info)) != 0) return;
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     id_ = info.dwProcessId;
