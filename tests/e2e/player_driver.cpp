@@ -26,8 +26,9 @@ ScratchFolder::ScratchFolder() {
         path_ = std::string(temp) + "ombrelt_player_e2e_" + std::to_string(GetCurrentProcessId()) + "_" +
                 std::to_string(++serial);
         if (CreateDirectoryA(path_.c_str(), nullptr)) return;
-        if (GetLastError() != ERROR_ALREADY_EXISTS) {
-            ADD_FAILURE() << "cannot create " << path_ << ": error " << GetLastError();
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS) {
+            ADD_FAILURE() << "cannot create " << path_ << ": error " << error;
             return;
         }
     }
@@ -52,17 +53,21 @@ std::string ReadFileBytes(const std::string& path) {
 
 ::testing::AssertionResult WriteFileBytes(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return ::testing::AssertionFailure() << "cannot create " << path << ": error " << GetLastError();
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return ::testing::AssertionFailure() << "cannot create " << path << ": error " << error;
+    }
     DWORD written = 0;
     const bool wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                        written == bytes.size();
     const DWORD error = GetLastError();
-    const bool closed = CloseHandle(file) != 0;
+    if (!CloseHandle(file) && wrote) {
+        const DWORD closeError = GetLastError();
+        return ::testing::AssertionFailure() << "cannot close " << path << ": error " << closeError;
+    }
     if (!wrote)
         return ::testing::AssertionFailure() << "wrote " << written << " of " << bytes.size() << " bytes to " << path
                                              << ": error " << error;
-    if (!closed) return ::testing::AssertionFailure() << "cannot close " << path << ": error " << GetLastError();
     return ::testing::AssertionSuccess();
 }
 
