@@ -7,10 +7,14 @@
 namespace ombrelt::testing {
 
 // CreateProcessA of the command line; 0, or the error of the last attempt.
-// On a busy machine Wine now and then loses a new process during its own
-// start-up, before any code of the program has run, and CreateProcess then
-// fails with ERROR_INTERNAL_ERROR; such a start is made again, which cannot
-// repeat anything the program does. Any other failure is final.
+// About one 64-bit Wine start in a few thousand dies before any code of the
+// program runs: this wine64 has no preloader to keep the address of Wine's
+// shared user data (0x7ffe0000) free, and the kernel places a 64-bit
+// program's heap anywhere in the gigabyte above the loader, now and then
+// right there ("failed to map the shared user data"). CreateProcess then
+// fails with ERROR_INTERNAL_ERROR. Such a start is made again (the new
+// process gets a heap of its own), which cannot repeat anything the program
+// does; any other failure is final.
 inline DWORD StartProgram(const std::string& commandLine, PROCESS_INFORMATION& info) {
     DWORD error = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
