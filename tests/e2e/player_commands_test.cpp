@@ -26,7 +26,10 @@ int VisibleMessageBoxes(DWORD processId) {
 
 TEST(PlayerCommands, MovesThePointerAndShowsAMessageBox) {
     ScratchFolder folder;
+    // The start position must have settled first: Wine may otherwise report
+    // it after the player's move, as if the pointer had gone back.
     SetCursorPos(10, 10);
+    ASSERT_TRUE(WaitForCursor(10, 10, 1000));
     Process player(Quoted(MakeCompiled(folder, "box.exe", '0',
                                        Main("MoveMouse(123, 234);\r\nMsgBox(\"Hello from the player\");"))));
     ASSERT_TRUE(player.Started());
