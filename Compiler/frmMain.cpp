@@ -44,7 +44,10 @@ void frmMain::tmrRepeat_Timer() {
 }
 
 void frmMain::tmrInputs_Timer() {
-    if (forms::Keyboard::CtrlDown() && forms::Keyboard::PressedSinceLastPoll('0')) app_.End(Finished);
+    // Its own record of the key, so a press that another program's poll
+    // took first still ends it.
+    if (forms::Keyboard::CtrlDown(hotKeys_) && forms::Keyboard::PressedSinceLastPoll(hotKeys_, '0'))
+        app_.End(Finished);
 }
 
 // A run that ends in an error ends the player: it has no one to tell, and

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "automation/AutomationState.h"
+#include "automation/KeyPresses.h"
 #include "engine/SC.h"
 #include "forms/Application.h"
 #include "forms/Timer.h"
@@ -40,6 +41,7 @@ private:
     SC& ScriptEngine;
     std::string PlayerScript;
     char PayloadRepeatFlag = '0';
+    KeyPresses hotKeys_;  // what the Ctrl+0 poll saw of the keys
 
     forms::Timer tmrRepeat{[this] { tmrRepeat_Timer(); }, 1, false};
     forms::Timer tmrInputs{[this] { tmrInputs_Timer(); }, 1, true};

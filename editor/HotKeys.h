@@ -15,7 +15,7 @@ class KeyProbe {
 public:
     virtual ~KeyProbe() = default;
     virtual bool CtrlDown() = 0;
-    // Down now and pressed since the previous query of this key.
+    // Pressed since this program's previous poll of this key.
     virtual bool PressedSinceLastPoll(int virtualKey) = 0;
 };
 

@@ -123,7 +123,7 @@ void Playback::TimedRun() {
 }
 
 void Playback::PollHotKeys(const HotKeys::Actions& actions) {
-    SystemKeys keys;
+    SystemKeys keys(program_.HotKeyPresses());
     HotKeys::Poll(keys, actions);
 }
 

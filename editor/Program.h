@@ -11,6 +11,7 @@
 #include <string>
 
 #include "automation/AutomationState.h"
+#include "automation/KeyPresses.h"
 #include "automation/win32/Win32Desktop.h"
 #include "editor/EditorState.h"
 #include "editor/UpdateCheckPort.h"
@@ -47,6 +48,8 @@ public:
     AutomationState& Automation() { return automation_; }
     SC& ScriptEngine() { return engine_; }
     EditorState& State() { return state_; }
+    // What the hot-key polls of every window saw of the keys.
+    KeyPresses& HotKeyPresses() { return hotKeyPresses_; }
 
     // The windows (each defined in its own .cpp file).
     frmMain& Main();
@@ -100,6 +103,7 @@ private:
     win32::Win32Desktop desktop_;
     AutomationState automation_;
     EditorState state_;
+    KeyPresses hotKeyPresses_;
     SC engine_;
 
     std::unique_ptr<forms::Form> main_, splash_, choice_, settings_, about_, basic_, white_, debug_, find_,

@@ -166,7 +166,7 @@ void frmWhite::tmrPlay_Timer() {
 }
 
 void frmWhite::tmrInputs_Timer() {
-    SystemKeys keys;
+    SystemKeys keys(program_.HotKeyPresses());
     if (!HotKeys::StopPressed(keys)) return;
     program_.ScriptEngine().StopExecution();
     tmrRecTime.SetEnabled(false);

@@ -4,12 +4,14 @@
 
 namespace ombrelt::forms::Keyboard {
 
-bool CtrlDown() {
-    return (GetKeyState(VK_CONTROL) & 0x80) != 0;
+bool CtrlDown(KeyPresses& presses) {
+    const bool down = (GetKeyState(VK_CONTROL) & 0x80) != 0;
+    if (!down) presses.Forget();
+    return down;
 }
 
-bool PressedSinceLastPoll(int virtualKey) {
-    return static_cast<unsigned short>(GetAsyncKeyState(virtualKey)) == 0x8001;
+bool PressedSinceLastPoll(KeyPresses& presses, int virtualKey) {
+    return presses.Pressed(virtualKey, static_cast<std::uint16_t>(GetAsyncKeyState(virtualKey)));
 }
 
 }  // namespace ombrelt::forms::Keyboard

@@ -1,13 +1,15 @@
 #pragma once
 // The key tests of the hot-key timers.
+#include "automation/KeyPresses.h"
+
 namespace ombrelt::forms::Keyboard {
 
-// Ctrl is down as this program's input queue sees it.
-bool CtrlDown();
+// Ctrl is down as this program's input queue sees it. While it is up the
+// program forgets what it saw of the digits.
+bool CtrlDown(KeyPresses& presses);
 
-// The key is down now and was pressed since the previous query of it (the
-// asynchronous state is exactly 0x8001). Each query clears the "pressed
-// since" bit, which other programs querying the same key share.
-bool PressedSinceLastPoll(int virtualKey);
+// The key was pressed since this program's previous poll of it: its
+// asynchronous state is exactly 0x8001, or it is down now and was up then.
+bool PressedSinceLastPoll(KeyPresses& presses, int virtualKey);
 
 }  // namespace ombrelt::forms::Keyboard

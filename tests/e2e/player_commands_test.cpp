@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "TargetProcess.h"
 #include "player_driver.h"
@@ -64,16 +66,31 @@ TEST(PlayerCommands, StartsAProgramWithArguments) {
     target.Window();  // lets the target end it by its id
 }
 
+// Two players wait for Ctrl+0 and this program polls the key too, as the
+// editor does: the "pressed since the last query" bit goes to one of them,
+// yet the one press ends both.
 TEST(PlayerCommands, Ctrl0DuringALongPauseEndsItWithinASecond) {
     ScratchFolder folder;
     Process player(Quoted(MakeCompiled(folder, "pause.exe", '0', Main("Pause(9000);"))));
+    Process other(Quoted(MakeCompiled(folder, "other.exe", '0', Main("Pause(9000);"))));
     ASSERT_TRUE(player.Started());
+    ASSERT_TRUE(other.Started());
     EXPECT_FALSE(player.WaitExit(1000));  // started and inside the pause
     EXPECT_FALSE(HasVisibleWindow(player.Id()));
+    std::atomic<bool> polling{true};
+    std::thread poller([&] {
+        while (polling) {
+            GetAsyncKeyState('0');
+            Sleep(1);
+        }
+    });
     const DWORD pressed = GetTickCount();
     PressCtrl0();
     EXPECT_EQ(player.WaitExit(2000), 0u);
+    EXPECT_EQ(other.WaitExit(2000), 0u);
     EXPECT_LT(GetTickCount() - pressed, 1000u);
+    polling = false;
+    poller.join();
 }
 
 TEST(PlayerCommands, FlagOneRepeatsRunsOneAtATimeAndCtrl0EndsItDuringABox) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "automation/KeyPresses.h"
 #include "editor/BasicMode.h"
 #include "editor/HotKeys.h"
 #include "editor/PlayControl.h"
@@ -65,6 +66,41 @@ TEST(EditorPlayHotKeys, PollQueriesAllDigitsWithCtrlAndActsInOrder) {
     EXPECT_FALSE(hk::StopPressed(keys));
     keys.pressed = {0x30};
     EXPECT_TRUE(hk::StopPressed(keys));
+}
+
+// Two programs poll one key, as the editor and a compiled program both poll
+// Ctrl+0: the "pressed since the last query" bit goes to whichever asks
+// first, yet each sees every press once.
+TEST(EditorPlayHotKeys, EveryProgramPollingAKeySeesEachPress) {
+    bool down = false, since = false;
+    const auto query = [&]() -> std::uint16_t {
+        const std::uint16_t state = (down ? 0x8000 : 0) | (since ? 1 : 0);
+        since = false;
+        return state;
+    };
+    ombrelt::KeyPresses editor, player;
+    int editorSaw = 0, playerSaw = 0;
+    const auto poll = [&] {
+        editorSaw += editor.Pressed(0x30, query());
+        playerSaw += player.Pressed(0x30, query());
+    };
+    poll();
+    down = since = true;
+    poll();
+    poll();  // held: no second press
+    EXPECT_EQ(editorSaw, 1);
+    EXPECT_EQ(playerSaw, 1);
+    down = false;
+    poll();
+    down = since = true;
+    poll();
+    EXPECT_EQ(editorSaw, 2);
+    EXPECT_EQ(playerSaw, 2);
+    // Ctrl went up and down again with the digit held: a new press.
+    editor.Forget();
+    poll();
+    EXPECT_EQ(editorSaw, 3);
+    EXPECT_EQ(playerSaw, 2);
 }
 
 TEST(EditorPlaySelection, SelectedTextOrCaretToEnd) {
