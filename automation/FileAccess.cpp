@@ -16,8 +16,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <new>
+#include <optional>
 
 namespace ombrelt::FileAccess {
 namespace {
@@ -25,10 +25,25 @@ namespace {
 enum class Created { Written, NameTaken, Failed };
 
 #ifdef _WIN32
+// What a replaced file keeps: the attributes a new file can be made with.
+using Attributes = DWORD;
+constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                        FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// The attributes of the file at path for its replacement (none when there
+// is no file); nothing when it must not be replaced. Wine lets a rename
+// replace a read-only file, so the flag is checked here.
+std::optional<Attributes> ReplaceableTarget(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return FILE_ATTRIBUTE_NORMAL;
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+    return (attributes & kKept) ? attributes & kKept : FILE_ATTRIBUTE_NORMAL;
+}
+
 // Creates a new file (never opens an existing one) holding the bytes,
 // flushed to the disk before it is closed.
-Created CreateWithBytes(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+Created CreateWithBytes(const std::string& path, const std::string& bytes, Attributes attributes) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? Created::NameTaken : Created::Failed;
@@ -49,11 +64,46 @@ bool MoveOver(const std::string& from, const std::string& to) {
 }
 
 std::uint32_t ProcessNumber() { return GetCurrentProcessId(); }
+
+// A file on a disk (not a pipe, port or console), read whole.
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    win32::KernelHandle file(h);
+    LARGE_INTEGER size{};
+    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileSizeEx(h, &size) || size.QuadPart < 0 ||
+        static_cast<std::uint64_t>(size.QuadPart) > bytes.max_size())
+        return false;
+    bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD read = 0;
+        if (!ReadFile(h, bytes.data() + done, chunk, &read, nullptr)) return false;
+        if (read == 0) break;  // it became shorter meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    return true;
+}
 #else
-Created CreateWithBytes(const std::string& path, const std::string& bytes) {
+// Natively the permission bits stand for the attributes: a file nobody may
+// write is read-only.
+using Attributes = mode_t;
+constexpr Attributes kNewFile = ~Attributes{0};  // no file to take after: the umask decides
+
+std::optional<Attributes> ReplaceableTarget(const std::string& path) {
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) return kNewFile;
+    if (S_ISDIR(info.st_mode) || (info.st_mode & 0222) == 0) return std::nullopt;
+    return info.st_mode & 07777;
+}
+
+Created CreateWithBytes(const std::string& path, const std::string& bytes, Attributes mode) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return errno == EEXIST ? Created::NameTaken : Created::Failed;
-    bool ok = true;
+    bool ok = mode == kNewFile || ::fchmod(fd, mode) == 0;
     for (std::size_t done = 0; ok && done < bytes.size();) {
         const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
         ok = written > 0;
@@ -66,6 +116,32 @@ Created CreateWithBytes(const std::string& path, const std::string& bytes) {
 bool MoveOver(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
 std::uint32_t ProcessNumber() { return static_cast<std::uint32_t>(::getpid()); }
+
+// An open file descriptor, closed once.
+struct Descriptor {
+    int Fd;
+    ~Descriptor() {
+        if (Fd >= 0) ::close(Fd);
+    }
+};
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    struct stat info;
+    if (file.Fd < 0 || ::fstat(file.Fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) > bytes.max_size())
+        return false;
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t read = ::read(file.Fd, bytes.data() + done, bytes.size() - done);
+        if (read < 0) return false;
+        if (read == 0) break;  // it became shorter meanwhile
+        done += static_cast<std::size_t>(read);
+    }
+    bytes.resize(done);
+    return true;
+}
 #endif
 
 // Where the file name starts: after the last separator or a drive's colon.
@@ -85,14 +161,19 @@ bool PathExists(const std::string& path) {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     if (IsDeviceName(path)) return false;  // a port or the console would never end
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    // A file too large for the process is a failure to read it, like any other.
+    try {
+        if (ReadFileBytes(path, bytes)) return true;
+    } catch (const std::bad_alloc&) {
+    }
+    bytes.clear();
+    return false;
 }
 
 bool ReplaceWholeFile(const std::string& path, const std::string& bytes) {
     if (path.empty() || IsDeviceName(path)) return false;
+    const std::optional<Attributes> attributes = ReplaceableTarget(path);
+    if (!attributes) return false;
     // Names already taken (another program's, or another save's) are passed
     // over; the numbers differ between processes and between calls.
     static std::atomic<std::uint32_t> calls{0};
@@ -100,7 +181,7 @@ bool ReplaceWholeFile(const std::string& path, const std::string& bytes) {
     std::uint32_t n = ProcessNumber() * 2654435761u ^ now ^ calls.fetch_add(1) * 40503u;
     for (int attempt = 0; attempt < 64; ++attempt, n += 0x9E37u) {
         const std::string fresh = TemporaryPathBeside(path, n);
-        const Created created = CreateWithBytes(fresh, bytes);
+        const Created created = CreateWithBytes(fresh, bytes, *attributes);
         if (created == Created::NameTaken) continue;
         if (created == Created::Written && MoveOver(fresh, path)) return true;
         DeleteFilePath(fresh);

@@ -10,12 +10,15 @@ namespace ombrelt::FileAccess {
 // True when the path's attributes can be read (files and folders, hidden,
 // system and read-only ones too).
 bool PathExists(const std::string& path);
-// The file's bytes; false when it cannot be opened or read, or names a
-// device.
+// The file's bytes; false when it cannot be opened or read (a read error,
+// too large for the process), is no file on a disk, or names a device.
+// Never throws.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 // Writes the bytes whole to a new file beside path, flushes them to the disk,
-// then lets that file replace path. A failed write never touches the file at
-// path and leaves nothing behind. False on any failure, and for a device name.
+// then lets that file replace path, keeping its attributes (hidden, system,
+// archive). A failed write never touches the file at path and leaves nothing
+// behind. False on any failure, for a device name and for a read-only file,
+// which is never replaced.
 bool ReplaceWholeFile(const std::string& path, const std::string& bytes);
 // Deletes a file; false when there was none or it could not be deleted.
 bool DeleteFilePath(const std::string& path);

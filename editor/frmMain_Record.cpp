@@ -53,7 +53,10 @@ void frmMain::StopRecording() {
     tmrRecTime.SetEnabled(false);
     Recorder().Finish();
     txtLog.SetText(program_.State().ScriptText);
+    // The recording is no file's text: Save asks for a name rather than
+    // write it over the file opened before.
     SetCaption("Ombrelt - Untitled");
+    program_.State().CurrentFilePath.clear();
 }
 
 }  // namespace ombrelt::editor

@@ -74,6 +74,22 @@ TEST(EditorFiles, CompileMakesAnExecutableThatRunsAndOpensBack) {
         EXPECT_EQ(run.WaitExit(kLimit), std::optional<DWORD>(0));
     }
 
+    // A read-only executable is never replaced.
+    ASSERT_TRUE(SetFileAttributesA(exe.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        testing::DialogAnswerer answers(editor.process->Id());
+        answers.Choose(exe);
+        answers.Press(IDYES);  // a new flag: the bytes would differ
+        answers.Press(IDOK);
+        ASSERT_TRUE(ChooseMenu(editor.main, 'F', 'C'));
+        ASSERT_TRUE(answers.WaitAllAnswered(kLimit));
+        ASSERT_EQ(answers.Dialogs().size(), 3u);
+        EXPECT_EQ(answers.Dialogs()[2].Text, "Could not create exectuable!");
+    }
+    EXPECT_EQ(ReadFileBytes(exe), bytes);
+    EXPECT_EQ(GetFileAttributesA(exe.c_str()) & FILE_ATTRIBUTE_READONLY, DWORD{FILE_ATTRIBUTE_READONLY});
+    SetFileAttributesA(exe.c_str(), FILE_ATTRIBUTE_NORMAL);
+
     // Open reads the script back out of the executable, a line after each ";".
     {
         testing::DialogAnswerer answers(editor.process->Id());

@@ -47,9 +47,24 @@ TEST(FileAccess, ReplaceWholeFileReplacesOrFailsLeavingNothingBehind) {
     EXPECT_FALSE(ReplaceWholeFile((folder / "busy").string(), "x"));
     EXPECT_FALSE(ReplaceWholeFile((folder / "NUL.ox").string(), "x"));
     EXPECT_FALSE(ReplaceWholeFile((folder / "no such folder" / "a.ox").string(), "x"));
+    // A read-only file is kept; another keeps what it is allowed.
+    namespace fs = std::filesystem;
+    const std::string locked = (folder / "locked.ox").string();
+    ASSERT_TRUE(ReplaceWholeFile(locked, "kept"));
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(ReplaceWholeFile(locked, "x"));
+    ASSERT_TRUE(ReadWholeFile(locked, bytes));
+    EXPECT_EQ(bytes, "kept");
+    EXPECT_EQ(fs::status(locked).permissions(), fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(ReplaceWholeFile(target, "again"));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    // A read that fails after the open (a folder) is reported, not thrown.
+    EXPECT_FALSE(ReadWholeFile((folder / "busy").string(), bytes));
+
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"a.ox", "busy"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"a.ox", "busy", "locked.ox"}));
     std::filesystem::remove_all(folder);
 }

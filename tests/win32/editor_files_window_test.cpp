@@ -212,10 +212,24 @@ TEST_F(EditorFilesWindow, SaveAsSaveAndOpenKeepTheScriptByteForByte) {
     EXPECT_EQ(program.Automation().ImageBaseFolder, folder + "\\");
 
     main.txtLog.SetText("LeftClick();");
+    ASSERT_TRUE(SetFileAttributesA(File("a.ox").c_str(), FILE_ATTRIBUTE_HIDDEN));
     {
         DialogAnswerer answers;  // Save goes to the same file without asking
         main.mnuFileSave_Click();
         EXPECT_TRUE(answers.Dialogs().empty());
+    }
+    EXPECT_EQ(Read(File("a.ox")), "LeftClick();");
+    EXPECT_TRUE(GetFileAttributesA(File("a.ox").c_str()) & FILE_ATTRIBUTE_HIDDEN);  // still hidden
+    {
+        // A recording is no file's text: Save after it asks for a name.
+        DialogAnswerer answers;
+        answers.Press(IDYES);  // Record's question
+        answers.Press(IDCANCEL);
+        main.StartRecording();
+        main.mnuScriptStop_Click();
+        main.mnuFileSave_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[1].Title, "Save Ombrelt script file");
     }
     EXPECT_EQ(Read(File("a.ox")), "LeftClick();");
 
@@ -308,6 +322,18 @@ TEST_F(EditorFilesWindow, AFailedSaveKeepsTheFileTheCaptionAndThePath) {
         answers.Choose(File("b.ox"));
         answers.Press(IDOK);
         main.mnuFileSaveAs_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[1].Text, "The script could not be saved.");
+    }
+    EXPECT_EQ(Read(File("b.ox")), "old script");
+    {
+        // A read-only file is never replaced.
+        ASSERT_TRUE(SetFileAttributesA(File("b.ox").c_str(), FILE_ATTRIBUTE_READONLY));
+        DialogAnswerer answers;
+        answers.Choose(File("b.ox"));
+        answers.Press(IDOK);
+        main.mnuFileSaveAs_Click();
+        SetFileAttributesA(File("b.ox").c_str(), FILE_ATTRIBUTE_NORMAL);
         ASSERT_EQ(answers.Dialogs().size(), 2u);
         EXPECT_EQ(answers.Dialogs()[1].Text, "The script could not be saved.");
     }
