@@ -115,6 +115,7 @@ void Playback::TimedRun() {
     RunStep([&] {
         w_.txtLog.SetText(mdlCorrectTime::RewritePausePercent(w_.txtLog.Text(), state.PausePercentText, percent));
     });
+    RunStep([&] { program_.Desktop().AwaitInputDelivered(); });  // before the window takes the focus
     RunStep([&] { w_.Window.Show(); });
     RunStep([&] {
         forms::MsgBox(mdlCorrectTime::ResultMessage(measured, state.OriginalPlayTime), MB_OK,

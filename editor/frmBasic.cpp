@@ -279,6 +279,7 @@ void frmBasic::StopAll() {
         txtLog.SetText(program_.State().ScriptText);
         SetCaption(BasicMode::FileCaption("Untitled"));
     });
+    RunStep([&] { program_.Desktop().AwaitInputDelivered(); });  // before this window takes the focus
     RunStep([&] { Show(); });
 }
 

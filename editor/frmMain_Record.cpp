@@ -44,6 +44,9 @@ void frmMain::mnuScriptStop_Click() {
     });
     RunStep([&] { StopRecording(); });
     RunStep([&] { mnuScriptRepeat.SetChecked(program_.Automation().RepeatEnabled); });
+    // The keys and clicks of the run reach their windows before this one
+    // takes the focus.
+    RunStep([&] { program_.Desktop().AwaitInputDelivered(); });
     RunStep([&] { Show(); });
 }
 

@@ -149,6 +149,7 @@ void frmWhite::tmrPlay_Timer() {
         forms::TextBox& script = StartingScript();
         script.SetText(mdlCorrectTime::RewritePausePercent(script.Text(), state.PausePercentText, percent));
     });
+    RunStep([&] { program_.Desktop().AwaitInputDelivered(); });  // before another window takes the focus
     RunStep([&] {
         SwitchOff(tmrInputs);
         tmrMouse.SetEnabled(false);
@@ -172,6 +173,7 @@ void frmWhite::tmrInputs_Timer() {
     tmrRecTime.SetEnabled(false);
     tmrInputs.SetEnabled(false);
     SwitchOff(tmrPlay);
+    program_.Desktop().AwaitInputDelivered();
     ReturnToStartingWindow();
     Hide();
     tmrInputs.SetInterval(0);

@@ -48,10 +48,17 @@ public:
 
     const WaitTimer& Waits() const { return waits_; }
 
+    // Returns once the keys and clicks synthesised since the last call have
+    // been taken by the threads they went to (at most a few seconds), so a
+    // window of ours activated next cannot take them. Nothing to wait for
+    // when no input was synthesised.
+    void AwaitInputDelivered();
+
 private:
     WaitTimer waits_;
     std::int64_t pumpInterval_;  // performance-counter ticks in 1 ms
     std::int64_t lastPump_ = 0;
+    bool inputSent_ = false;  // since the last AwaitInputDelivered
 };
 
 }  // namespace ombrelt::win32

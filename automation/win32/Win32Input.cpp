@@ -81,9 +81,15 @@ Point Win32Desktop::GetCursorPos() {
 
 void Win32Desktop::SetCursorPos(std::int32_t x, std::int32_t y) { ::SetCursorPos(x, y); }
 
-void Win32Desktop::MouseEvent(std::uint32_t flags) { mouse_event(flags, 0, 0, 0, 0); }
+void Win32Desktop::MouseEvent(std::uint32_t flags) {
+    inputSent_ = true;
+    mouse_event(flags, 0, 0, 0, 0);
+}
 
-void Win32Desktop::KeybdEvent(std::uint8_t vk, std::uint32_t flags) { keybd_event(vk, 0, flags, 0); }
+void Win32Desktop::KeybdEvent(std::uint8_t vk, std::uint32_t flags) {
+    inputSent_ = true;
+    keybd_event(vk, 0, flags, 0);
+}
 
 bool Win32Desktop::SendKeys(const std::string& keys) {
     auto strokes = ParseSendKeys(keys);
@@ -105,9 +111,51 @@ bool Win32Desktop::SendKeys(const std::string& keys) {
         }
     }
     if (out.Inputs.empty()) return true;
+    inputSent_ = true;
     // One call, so no other input lands between the keys of the text.
     UINT sent = SendInput(static_cast<UINT>(out.Inputs.size()), out.Inputs.data(), sizeof(INPUT));
     return sent == out.Inputs.size();
+}
+
+// A thread takes all the input queued for it before it paints (Windows and
+// Wine hand out sent, posted and input messages before WM_PAINT). So once a
+// window of the receiving thread has painted a pixel invalidated now, every
+// event synthesised before has been taken. The receivers: the foreground
+// thread (keys) and the window under the pointer (clicks).
+void Win32Desktop::AwaitInputDelivered() {
+    if (!inputSent_) return;
+    inputSent_ = false;
+    std::vector<HWND> watched;
+    const auto watch = [&](HWND window) {
+        RECT area{};
+        if (!window || GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() ||
+            !IsWindowVisible(window) || IsIconic(GetAncestor(window, GA_ROOT)) || !GetClientRect(window, &area) ||
+            IsRectEmpty(&area))
+            return;  // our own thread, or a window that will not paint
+        const RECT pixel{0, 0, 1, 1};
+        if (InvalidateRect(window, &pixel, FALSE)) watched.push_back(window);
+    };
+    HWND foreground = GetForegroundWindow();
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (foreground && GetGUIThreadInfo(GetWindowThreadProcessId(foreground, nullptr), &gui) && gui.hwndFocus)
+        foreground = gui.hwndFocus;
+    watch(foreground);
+    POINT pointer{};
+    if (::GetCursorPos(&pointer)) watch(::WindowFromPoint(pointer));
+
+    // A program that never paints (hung, or one that leaves its window
+    // invalid) costs this much at most.
+    constexpr DWORD kLimitMs = 2000;
+    const DWORD start = GetTickCount();
+    while (!watched.empty() && GetTickCount() - start < kLimitMs) {
+        std::erase_if(watched, [](HWND w) { return !IsWindow(w) || !GetUpdateRect(w, nullptr, FALSE); });
+        if (watched.empty()) break;
+        // Messages other threads send to ours are answered meanwhile.
+        MSG message;
+        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        Sleep(1);
+    }
 }
 
 }  // namespace ombrelt::win32

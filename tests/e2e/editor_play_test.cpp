@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/DialogAnswerer.h"
+#include "TargetProcess.h"
 #include "editor_driver.h"
 
 namespace ombrelt::e2e {
@@ -84,6 +85,25 @@ TEST(EditorPlayE2E, HotKeysPlayRepeatAndStopALongPause) {
     EXPECT_LT(GetTickCount() - start, 1000u);
     Sleep(1700);
     EXPECT_TRUE(CursorAt(200, 210));
+}
+
+// The window comes back at the end of the run, while the keys the run typed
+// may still wait in the target's queue: they reach the target all the same.
+TEST(EditorPlayE2E, KeysAtTheEndOfARunReachTheirWindow) {
+    ombrelt::testing::TargetProcess target("--rect 100 100 320 240");
+    ASSERT_TRUE(target.Window());
+    RECT area{};
+    GetClientRect(target.Window(), &area);
+    const POINT client = target.ClientOrigin();
+    const std::string at = std::to_string(client.x + 100) + "," + std::to_string(client.y + area.bottom * 3 / 4);
+    Advanced editor;
+    ASSERT_NE(editor.log, nullptr);
+    SetText(editor.log, "Function(Main);\r\nDisableRepeat();\r\nMoveMouse(" + at + ");\r\nLeftClick();\r\nPause(300);\r\n"
+                        "SendKeys(\"Hello World+abc\");\r\nEndFunction();");
+    PressCtrl('9');
+    ASSERT_TRUE(WaitUntil([&] { return !editor.Shown(); }, kLimit));
+    ASSERT_TRUE(WaitUntil([&] { return editor.Shown(); }, kLimit));
+    EXPECT_TRUE(target.WaitFor("EDIT Hello WorldAbc", 2000));
 }
 
 TEST(EditorPlayE2E, CorrectTimeRewritesSetPausePercentHiddenOrOnTheWhiteWindow) {
