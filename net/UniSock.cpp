@@ -199,6 +199,23 @@ void UniSock::OnClose() {
     for (int i = 0; i < 1024 && socket_ && protocol_ == 0 && Waiting(socket_.Get()) > 0; ++i)
         ReceiveStream();
     if (!socket_) return;  // a handler closed it already
+    // Every line of a receive is handed out before Closing: when a
+    // TextArrival handler pumps (a message box) as the close comes, the text
+    // path closes after its last line; lines a throwing handler left go out
+    // first.
+    closeAfterLines_ = true;
+    if (cuttingLines_) return;
+    if (!linesOut_.empty()) {
+        RunTextPath();
+        return;
+    }
+    FinishClose();
+}
+
+void UniSock::FinishClose() {
+    if (!closeAfterLines_) return;
+    closeAfterLines_ = false;
+    if (!socket_) return;
     Raise(Events.Closing);
     CloseSocket();
 }

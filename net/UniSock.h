@@ -162,7 +162,9 @@ private:
     void ReceiveEarlyData();
     void Received(std::int32_t count);
     void RunTextPath();
+    void RaiseLines();
     void ResumeTextPath();  // lines a throwing TextArrival handler left
+    void FinishClose();     // Closing and the close, once no line is left to hand out
     bool DatagramReady() const;
     std::int32_t Waiting(SOCKET socket) const;
     void Drain();
@@ -212,6 +214,7 @@ private:
     bool cuttingLines_ = false;   // the text path is raising lines
     bool moreLines_ = false;      // bytes arrived while it did
     std::deque<ReceivedLine> linesOut_;  // cut, not yet handed to TextArrival
+    bool closeAfterLines_ = false;       // the peer closed while lines were being handed out
 };
 
 }  // namespace ombrelt::net

@@ -232,6 +232,7 @@ bool UniSock::CloseSocket() {
 void UniSock::ResetConnection() {
     received_.clear();
     linesOut_.clear();
+    closeAfterLines_ = false;
     boundLocalIP_.clear();
     localPort_ = 0;
     boundPort_ = 0;

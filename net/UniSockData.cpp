@@ -95,13 +95,24 @@ void UniSock::RunTextPath() {
         moreLines_ = true;
         return;
     }
-    FlagScope cutting(cuttingLines_);
-    // A handler that throws leaves through here: the lines after its own,
-    // and bytes that came while it ran, are handed out from the message
-    // queue, or they would wait for the next bytes the peer sends.
-    const ScopeExit resumeLater([this] {
-        if ((!linesOut_.empty() || moreLines_) && socket_) PostMessageW(window_.Get(), kLinesMessage, 0, 0);
-    });
+    bool finished = false;
+    {
+        FlagScope cutting(cuttingLines_);
+        // A handler that throws leaves through here: the lines after its
+        // own, bytes that came while it ran and a close are handed out from
+        // the message queue, or they would wait for the next bytes the peer
+        // sends.
+        const ScopeExit resumeLater([this, &finished] {
+            if ((!linesOut_.empty() || moreLines_ || (closeAfterLines_ && !finished)) && socket_)
+                PostMessageW(window_.Get(), kLinesMessage, 0, 0);
+        });
+        RaiseLines();
+        finished = true;
+    }
+    FinishClose();
+}
+
+void UniSock::RaiseLines() {
     do {
         moreLines_ = false;
         if (linesOut_.empty()) {
@@ -121,7 +132,10 @@ void UniSock::RunTextPath() {
 void UniSock::ResumeTextPath() {
     // Lines already cut go out whatever the mode is now; held bytes are cut
     // only in a text mode.
-    if (socket_ && (!linesOut_.empty() || mode_ != 0)) RunTextPath();
+    if (socket_ && (!linesOut_.empty() || mode_ != 0))
+        RunTextPath();
+    else
+        FinishClose();
 }
 
 bool UniSock::GetData(Variant& data, std::int32_t varType, std::int32_t maxLen) {

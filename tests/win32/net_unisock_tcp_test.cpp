@@ -344,6 +344,24 @@ TEST(NetUniSock, TextModeCutsLinesAndSendTextEncodes) {
     EXPECT_EQ(wire, std::string("hi\r\nh\0i\0\r\0\n\0\0", 13));
 }
 
+// A TextArrival handler that pumps (a message box) as the peer's close comes
+// loses none of the lines of that receive: all of them, then Closing.
+TEST(NetUniSock, EveryLineOfAReceiveArrivesBeforeTheClose) {
+    LoopbackServer server([](Peer& peer) { peer.Send("a\r\nb\r\nc\r\n"); });
+    UniSock sock;
+    sock.SetMode(1);
+    EventLog log(sock);
+    sock.Events.TextArrival = [&](const std::string& text, std::int32_t, bool) {
+        log.lines.push_back("text " + text.substr(0, 1));
+        if (log.lines.back() == "text a") PumpFor(300);
+    };
+    ConnectTo(sock, server, log);
+    ASSERT_TRUE(log.Await("status 0"));
+    const auto first = std::find(log.lines.begin(), log.lines.end(), "text a");
+    EXPECT_EQ(std::vector<std::string>(first, log.lines.end()),
+              (std::vector<std::string>{"text a", "text b", "text c", "closing", "status 8", "status 0"}));
+}
+
 TEST(NetUniSock, DestroyingAConnectedObjectClosesItsSocket) {
     LoopbackServer server([](Peer& peer) { peer.AwaitClose(); });
     std::vector<std::string> statuses;
