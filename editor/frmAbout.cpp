@@ -21,6 +21,7 @@ frmAbout::frmAbout(Program& program)
     lblTitle.SetFont(titleFont_);
     cmdOK.Click = [this] { cmdOK_Click(); };
     SetDefaultButton(&cmdOK);
+    SetCancelButton(&cmdOK);  // Escape closes it, as it does the other dialogs
 }
 
 forms::FormLayout frmAbout::Layout() const {

@@ -40,6 +40,9 @@ forms::FormLayout frmFind::Layout() const {
 
 void frmFind::Form_Load() {
     txtFind.SetText(program_.Main().txtLog.SelText());
+    // Selected, so that typing replaces it.
+    txtFind.SetSelStart(0);
+    txtFind.SetSelLength(txtFind.TextLength());
 }
 
 void frmFind::cmdFind_Click() {

@@ -109,6 +109,7 @@ TEST_F(EditorFilesWindow, FindRunsTheStoredSearchAndFindNextMovesOn) {
     // The dialog starts with the selected text; up and match case.
     find.Show();
     EXPECT_EQ(find.txtFind.Text(), "PAUSE");
+    EXPECT_EQ(find.txtFind.SelLength(), 5);  // typing replaces it
     find.txtFind.SetText("Pause");
     find.chkMatch.SetValue(1);
     find.optUp.SetValue(true);
