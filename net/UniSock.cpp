@@ -194,29 +194,39 @@ void UniSock::OnConnect() {
 }
 
 void UniSock::OnClose() {
-    // Bytes the peer sent before closing may still wait in the socket: hand
-    // them on before the socket and whatever it holds are closed.
-    for (int i = 0; i < 1024 && socket_ && protocol_ == 0 && Waiting(socket_.Get()) > 0; ++i)
-        ReceiveStream();
-    if (!socket_) return;  // a handler closed it already
-    // Every line of a receive is handed out before Closing: when a
-    // TextArrival handler pumps (a message box) as the close comes, the text
-    // path closes after its last line; lines a throwing handler left go out
-    // first.
+    // From here on Closing is owed: it comes once everything the peer sent
+    // before its close has been handed out, however a handler leaves.
     closeAfterLines_ = true;
-    if (cuttingLines_) return;
-    if (!linesOut_.empty()) {
-        RunTextPath();
-        return;
-    }
     FinishClose();
 }
 
 void UniSock::FinishClose() {
-    if (!closeAfterLines_) return;
-    closeAfterLines_ = false;
-    if (!socket_) return;
-    Raise(Events.Closing);
+    // While a TextArrival handler pumps (a message box) the text path closes
+    // after its last line; a close already under way goes on by itself.
+    if (!closeAfterLines_ || cuttingLines_ || finishingClose_) return;
+    {
+        FlagScope finishing(finishingClose_);
+        // A handler that throws leaves through here: the close goes on from
+        // the message queue.
+        const ScopeExit goOnLater([this] {
+            if (closeAfterLines_ && socket_) PostMessageW(window_.Get(), kLinesMessage, 0, 0);
+        });
+        // Bytes the peer sent before closing may still wait in the socket:
+        // hand them on before the socket and whatever it holds are closed,
+        // and the lines a throwing handler left with them.
+        for (int i = 0; i < 1024 && socket_ && protocol_ == 0 && Waiting(socket_.Get()) > 0; ++i)
+            ReceiveStream();
+        if (socket_ && (!linesOut_.empty() || mode_ != 0)) RunTextPath();
+        if (!socket_) return;  // a handler closed it
+        closeAfterLines_ = false;
+    }
+    // The socket is closed however the Closing handler leaves.
+    try {
+        Raise(Events.Closing);
+    } catch (...) {
+        CloseSocket();
+        throw;
+    }
     CloseSocket();
 }
 

@@ -214,7 +214,8 @@ private:
     bool cuttingLines_ = false;   // the text path is raising lines
     bool moreLines_ = false;      // bytes arrived while it did
     std::deque<ReceivedLine> linesOut_;  // cut, not yet handed to TextArrival
-    bool closeAfterLines_ = false;       // the peer closed while lines were being handed out
+    bool closeAfterLines_ = false;       // the peer closed: Closing comes after its last byte and line
+    bool finishingClose_ = false;        // FinishClose is handing them out
 };
 
 }  // namespace ombrelt::net

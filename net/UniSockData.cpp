@@ -113,20 +113,22 @@ void UniSock::RunTextPath() {
 }
 
 void UniSock::RaiseLines() {
-    do {
-        moreLines_ = false;
-        if (linesOut_.empty()) {
-            LineCut cut = CutLines(received_);
-            if (cut.Lines.empty()) break;
-            received_ = std::move(cut.Rest);
-            linesOut_.assign(std::make_move_iterator(cut.Lines.begin()), std::make_move_iterator(cut.Lines.end()));
-        }
+    // The lines already cut go out first, then those of the bytes held now:
+    // also bytes that came while a handler ran, when this run resumes what a
+    // throwing handler left. Held bytes are cut only in a text mode.
+    for (;;) {
         while (!linesOut_.empty()) {
             const ReceivedLine line = std::move(linesOut_.front());
             linesOut_.pop_front();
             Raise(Events.TextArrival, line.Text, line.LineChange, line.Ansi);
         }
-    } while (moreLines_ && mode_ != 0 && socket_);
+        if (mode_ == 0 || !socket_) break;
+        moreLines_ = false;
+        LineCut cut = CutLines(received_);
+        if (cut.Lines.empty()) break;
+        received_ = std::move(cut.Rest);
+        linesOut_.assign(std::make_move_iterator(cut.Lines.begin()), std::make_move_iterator(cut.Lines.end()));
+    }
 }
 
 void UniSock::ResumeTextPath() {

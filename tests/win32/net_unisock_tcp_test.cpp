@@ -1,6 +1,8 @@
 // UniSock as a TCP client against loopback servers: states, properties,
 // connecting, sending, receiving, closing and the failures on the way.
 #include <gtest/gtest.h>
+
+#include <atomic>
 #include <stdexcept>
 
 #include "net/SystemErrorText.h"
@@ -344,22 +346,75 @@ TEST(NetUniSock, TextModeCutsLinesAndSendTextEncodes) {
     EXPECT_EQ(wire, std::string("hi\r\nh\0i\0\r\0\n\0\0", 13));
 }
 
-// A TextArrival handler that pumps (a message box) as the peer's close comes
-// loses none of the lines of that receive: all of them, then Closing.
+// A TextArrival handler that pumps (a message box) while more bytes and the
+// peer's close come, and then throws, loses no line: all of them in order,
+// the later receive's too, then Closing once.
 TEST(NetUniSock, EveryLineOfAReceiveArrivesBeforeTheClose) {
-    LoopbackServer server([](Peer& peer) { peer.Send("a\r\nb\r\nc\r\n"); });
+    LoopbackServer server([](Peer& peer) {
+        peer.Send("a\r\nb\r\n");
+        Sleep(100);
+        peer.Send("c\r\n");
+    });
     UniSock sock;
     sock.SetMode(1);
     EventLog log(sock);
     sock.Events.TextArrival = [&](const std::string& text, std::int32_t, bool) {
         log.lines.push_back("text " + text.substr(0, 1));
-        if (log.lines.back() == "text a") PumpFor(300);
+        if (log.lines.back() != "text a") return;
+        PumpFor(300);
+        throw std::runtime_error("handler failed");
     };
     ConnectTo(sock, server, log);
     ASSERT_TRUE(log.Await("status 0"));
     const auto first = std::find(log.lines.begin(), log.lines.end(), "text a");
     EXPECT_EQ(std::vector<std::string>(first, log.lines.end()),
               (std::vector<std::string>{"text a", "text b", "text c", "closing", "status 8", "status 0"}));
+}
+
+// The peer's close is announced once, while its bytes still wait in the
+// socket: the close hands them out first, and a handler that throws on the
+// first line costs neither the next line nor Closing; a Closing handler that
+// throws still leaves the socket closed.
+TEST(NetUniSock, ACloseThatFindsBytesWaitingSurvivesAThrowingHandler) {
+    std::atomic<bool> go{false};
+    LoopbackServer server([&](Peer& peer) {
+        for (int i = 0; i < 5000 && !go; ++i) Sleep(1);
+        peer.Send("a\r\nb\r\n");
+    });
+    UniSock sock;
+    sock.SetMode(1);
+    EventLog log(sock);
+    // Takes the object's socket notifications off the queue unhandled.
+    const auto dropNotifications = [&] {
+        bool readable = false;
+        MSG message;
+        while (PeekMessageW(&message, sock.EventWindow(), 0x801, 0x801, PM_REMOVE))
+            readable = readable || WSAGETSELECTEVENT(message.lParam) == FD_READ;
+        return readable;
+    };
+    sock.Events.TextArrival = [&](const std::string& text, std::int32_t, bool) {
+        log.lines.push_back("text " + text.substr(0, 1));
+        if (log.lines.back() != "text a") return;
+        Sleep(50);
+        dropNotifications();  // Wine announces the close again once the bytes are read
+        throw std::runtime_error("handler failed");
+    };
+    sock.Events.Closing = [&] {
+        log.lines.push_back("closing");
+        throw std::runtime_error("handler failed");
+    };
+    ConnectTo(sock, server, log);
+    go = true;
+    bool readable = false;
+    for (const DWORD start = GetTickCount(); !(readable && server.Done()) && GetTickCount() - start < 5000; Sleep(1))
+        readable = dropNotifications() || readable;
+    ASSERT_TRUE(readable && server.Done());
+    PostMessageW(sock.EventWindow(), 0x801, static_cast<WPARAM>(sock.SocketHandle()), WSAMAKESELECTREPLY(FD_CLOSE, 0));
+    ASSERT_TRUE(log.Await("status 0"));
+    PumpFor(100);
+    const auto first = std::find(log.lines.begin(), log.lines.end(), "text a");
+    EXPECT_EQ(std::vector<std::string>(first, log.lines.end()),
+              (std::vector<std::string>{"text a", "text b", "closing", "status 8", "status 0"}));
 }
 
 TEST(NetUniSock, DestroyingAConnectedObjectClosesItsSocket) {
