@@ -351,6 +351,11 @@ TEST_F(EditorFilesWindow, AFailedSaveKeepsTheFileTheCaptionAndThePath) {
     EXPECT_EQ(state.CurrentFilePath, File("a.ox"));
     EXPECT_EQ(program.Automation().ImageBaseFolder, "C:\\images\\");
     EXPECT_EQ(Names(), std::vector<std::string>{"b.ox"});  // nothing left behind
+    // Nor is a folder or a device read as a script: reading says no, it
+    // does not throw.
+    std::string bytes;
+    EXPECT_FALSE(FileAccess::ReadWholeFile(folder, bytes));
+    EXPECT_FALSE(FileAccess::ReadWholeFile(File("nul"), bytes));
 }
 
 TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogAndReportsAMissingPlayer) {
