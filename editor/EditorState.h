@@ -58,6 +58,9 @@ struct EditorState {
     // the advanced window's hot keys stay quiet even when it exists.
     bool BasicModeInUse = false;
 
+    // One of the editor's questions or file dialogs is open (Program::MsgBox).
+    bool DialogOpen = false;
+
     // Find and replace: the stored search, kept between searches.
     bool FindFreshStart = false;
     std::string FindText;

@@ -8,8 +8,8 @@ void Poll(KeyProbe& keys, const Actions& actions) {
     // the key's pressed state, so a press never lingers into a later poll.
     if (keys.PressedSinceLastPoll(KeyStop)) actions.Stop();
     if (keys.PressedSinceLastPoll(KeyPause) && actions.CanPause()) actions.Pause();
-    if (keys.PressedSinceLastPoll(KeyRecord) && !actions.IsRecording()) actions.Record();
-    if (keys.PressedSinceLastPoll(KeyPlay) && !actions.IsRecording()) actions.Play();
+    if (keys.PressedSinceLastPoll(KeyRecord) && !actions.StartBlocked()) actions.Record();
+    if (keys.PressedSinceLastPoll(KeyPlay) && !actions.StartBlocked()) actions.Play();
 }
 
 bool StopPressed(KeyProbe& keys) {

@@ -25,9 +25,11 @@ struct Actions {
     std::function<void()> Stop;
     std::function<bool()> CanPause;
     std::function<void()> Pause;
-    std::function<bool()> IsRecording;
     std::function<void()> Record;
     std::function<void()> Play;
+    // Ctrl+8 and Ctrl+9 start nothing now (a recording runs, or one of the
+    // editor's dialogs is open).
+    std::function<bool()> StartBlocked = {};
 };
 
 // One poll. With Ctrl down the digits are queried in the order 0, 1, 8, 9,

@@ -7,7 +7,6 @@
 #include "editor/frmWhite.h"
 #include "editor/mdlCorrectTime.h"
 #include "forms/Controls.h"
-#include "forms/Dialogs.h"
 #include "forms/Form.h"
 #include "forms/Timer.h"
 
@@ -63,7 +62,8 @@ void Playback::CorrectTime() {
     EditorState& state = program_.State();
     state.ScriptText = w_.txtLog.Text();
     program_.Automation().SelectedWindow = 0;
-    const int answer = forms::MsgBox("Do you wish to use the White Debug mode?", MB_YESNOCANCEL, "White Debug mode?");
+    const int answer =
+        program_.MsgBox(w_.Window, "Do you wish to use the White Debug mode?", MB_YESNOCANCEL, "White Debug mode?");
     if (answer == IDYES) {
         ++state.RunStarts;
         w_.Window.Hide();
@@ -118,12 +118,18 @@ void Playback::TimedRun() {
     RunStep([&] { program_.Desktop().AwaitInputDelivered(); });  // before the window takes the focus
     RunStep([&] { w_.Window.Show(); });
     RunStep([&] {
-        forms::MsgBox(mdlCorrectTime::ResultMessage(measured, state.OriginalPlayTime), MB_OK,
-                      program_.App().Title());
+        program_.MsgBox(w_.Window, mdlCorrectTime::ResultMessage(measured, state.OriginalPlayTime), MB_OK,
+                        program_.App().Title());
     });
 }
 
-void Playback::PollHotKeys(const HotKeys::Actions& actions) {
+void Playback::PollHotKeys(HotKeys::Actions actions) {
+    // Nothing starts while a recording runs, nor under one of the editor's
+    // dialogs, which would be left behind (a stale question clicked into the
+    // recording). Ctrl+0 still stops; a script's own message box belongs to
+    // its run and blocks nothing.
+    const EditorState& state = program_.State();
+    actions.StartBlocked = [&state] { return state.IsRecording || state.DialogOpen; };
     SystemKeys keys(program_.HotKeyPresses());
     HotKeys::Poll(keys, actions);
 }

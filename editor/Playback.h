@@ -57,8 +57,9 @@ public:
     void TimedRun();
 
     // The window's hot keys (Ctrl+0 stop, Ctrl+1 pause, Ctrl+8 record,
-    // Ctrl+9 play) read from the keyboard.
-    void PollHotKeys(const HotKeys::Actions& actions);
+    // Ctrl+9 play) read from the keyboard. Record and Play start nothing
+    // while a recording runs or one of the editor's dialogs is open.
+    void PollHotKeys(HotKeys::Actions actions);
 
 private:
     Program& program_;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "automation/AutomationState.h"
 #include "automation/KeyPresses.h"
@@ -62,6 +63,26 @@ public:
     frmDebug& Debug();
     frmFind& Find();
     frmReplace& Replace();
+
+    // The editor's message boxes and file dialogs (EditorDialogs.cpp). Each
+    // belongs to the window that asks: that window owns it and so takes no
+    // clicks while it is open, and Ctrl+8 and Ctrl+9 start nothing meanwhile.
+    // One is open at a time: asked while another is open, a dialog is not
+    // shown. One not shown, or one that finishes after its window has
+    // stopped being the one in use, answers 0 (none of the buttons) or ""
+    // (no file), so that it changes nothing. The arguments are those of
+    // forms::MsgBox and mdlFile::ShowOpen and ShowSave.
+    int MsgBox(forms::Form& window, const std::string& prompt, UINT buttons, const std::string& title);
+    std::string ShowOpen(forms::Form& window, const std::string& title, std::string_view filter,
+                         const std::string& extension);
+    std::string ShowSave(forms::Form& window, std::string_view filter, const std::string& extension,
+                         const std::string& title);
+    // A file command's failure, under the title "Error".
+    void ShowFileError(forms::Form& window, std::string_view message);
+    // The window the user works in: the basic-mode window while basic mode
+    // is in use, the advanced-mode window otherwise. Any other window counts
+    // as in use.
+    bool InUse(const forms::Form& window) const;
 
     // Basic mode (frmBasic.cpp): the basic-mode window shown and in use.
     void ShowBasicWindow();

@@ -31,10 +31,6 @@ constexpr std::string_view kRecordQuestion =
     "There is an existing script open. If you record a new script Ombrelt will delete the existing script. Do "
     "you wish to continue?";
 
-void ShowError(std::string_view message) {
-    forms::MsgBox(std::string(message), MB_OK | MB_ICONEXCLAMATION, std::string(ScriptFile::ErrorTitle));
-}
-
 forms::ControlLayout At(int left, int top, int width, int height, const char* caption = "") {
     return {Twips(left), Twips(top), Twips(width), Twips(height), caption};
 }
@@ -187,7 +183,7 @@ void frmBasic::cmdPlay_Click() {
     if (optPlayX.Value()) {
         const auto count = PlayControl::ParsePlayXCount(txtPlayX.Text());
         if (!count) {
-            forms::MsgBox("The Play X times must be numeric!", MB_OK | MB_ICONERROR, "Error");
+            program_.MsgBox(*this, "The Play X times must be numeric!", MB_OK | MB_ICONERROR, "Error");
             return;
         }
         EditorState& state = program_.State();
@@ -212,12 +208,11 @@ void frmBasic::tmrPlay_Timer() {
 
 void frmBasic::tmrInputs_Timer() {
     playback_.PollHotKeys({
-        [this] { StopAll(); },
-        [this] { return tmrCorrectTime.Enabled(); },
-        [this] { PauseScript(); },
-        [this] { return program_.State().IsRecording; },
-        [this] { cmdRecord_Click(); },
-        [this] { cmdPlay_Click(); },
+        .Stop = [this] { StopAll(); },
+        .CanPause = [this] { return tmrCorrectTime.Enabled(); },
+        .Pause = [this] { PauseScript(); },
+        .Record = [this] { cmdRecord_Click(); },
+        .Play = [this] { cmdPlay_Click(); },
     });
 }
 
@@ -247,7 +242,7 @@ void frmBasic::cmdRecord_Click() {
     StopAll();
     const std::string text = txtLog.Text();
     if (!text.empty() && text != EmptyScript &&
-        forms::MsgBox(std::string(kRecordQuestion), MB_YESNO, "Confirm Recording") != IDYES)
+        program_.MsgBox(*this, std::string(kRecordQuestion), MB_YESNO, "Confirm Recording") != IDYES)
         return;
     SetCaption(BasicMode::FileCaption("Untitled"));
     Hide();
@@ -277,7 +272,11 @@ void frmBasic::StopAll() {
         tmrRecTime.SetEnabled(false);
         Recorder().Finish();
         txtLog.SetText(program_.State().ScriptText);
+        // The recording is no file's text: Save asks for a name, in this
+        // window and in the advanced one after a switch, rather than write
+        // it over the file opened before.
         SetCaption(BasicMode::FileCaption("Untitled"));
+        program_.State().CurrentFilePath.clear();
     });
     RunStep([&] { program_.Desktop().AwaitInputDelivered(); });  // before this window takes the focus
     RunStep([&] { Show(); });
@@ -287,19 +286,19 @@ void frmBasic::StopAll() {
 
 void frmBasic::cmdOpen_Click() {
     if (!txtLog.Text().empty() &&
-        forms::MsgBox(std::string(kOpenQuestion), MB_YESNO, "Confirm Recording") != IDYES)
+        program_.MsgBox(*this, std::string(kOpenQuestion), MB_YESNO, "Confirm Recording") != IDYES)
         return;
-    std::string path = mdlFile::ShowOpen(std::string(ScriptFile::OpenTitle), kScriptFilter,
+    std::string path = program_.ShowOpen(*this, std::string(ScriptFile::OpenTitle), kScriptFilter,
                                          std::string(ScriptFile::Extension));
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
     std::string bytes;
     // A file that cannot be read, or is no script, changes nothing.
     if (!FileAccess::ReadWholeFile(path, bytes)) {
-        ShowError(ScriptFile::ReadFailedMessage);
+        program_.ShowFileError(*this, ScriptFile::ReadFailedMessage);
         return;
     }
     if (!ScriptFile::IsScriptText(bytes)) {
-        ShowError(ScriptFile::NotAScriptMessage);
+        program_.ShowFileError(*this, ScriptFile::NotAScriptMessage);
         return;
     }
     EditorState& state = program_.State();
@@ -319,7 +318,7 @@ void frmBasic::SaveScript() {
     if (Caption() == BasicMode::UntitledCaption) return;
     std::string path;
     RunStep([&] {
-        path = mdlFile::ShowSave(kScriptFilter, std::string(ScriptFile::Extension),
+        path = program_.ShowSave(*this, kScriptFilter, std::string(ScriptFile::Extension),
                                  std::string(ScriptFile::SaveTitle));
     });
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
@@ -327,7 +326,7 @@ void frmBasic::SaveScript() {
     // save keeps the old file; the user is told, and the window names the
     // file only once the script is in it.
     if (!FileAccess::ReplaceWholeFile(path, txtLog.Text())) {
-        ShowError(ScriptFile::SaveFailedMessage);
+        program_.ShowFileError(*this, ScriptFile::SaveFailedMessage);
         return;
     }
     RunStep([&] { program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path); });

@@ -13,7 +13,6 @@
 #include "editor/mdlFile.h"
 #include "automation/mdlTime.h"
 #include "forms/Application.h"
-#include "forms/Dialogs.h"
 
 namespace ombrelt::editor {
 namespace {
@@ -24,16 +23,12 @@ std::string Upper(std::string text) {
     return text;
 }
 
-void ShowError(std::string_view message) {
-    forms::MsgBox(std::string(message), MB_OK | MB_ICONEXCLAMATION, std::string(ScriptFile::ErrorTitle));
-}
-
 // The new text is written whole before it replaces the file, so a failed
 // save (a full disk, a device name) keeps the old file; the user is told
 // rather than left believing it was saved.
-bool SaveScript(const std::string& path, const std::string& text) {
+bool SaveScript(Program& program, forms::Form& window, const std::string& path, const std::string& text) {
     if (FileAccess::ReplaceWholeFile(path, text)) return true;
-    ShowError(ScriptFile::SaveFailedMessage);
+    program.ShowFileError(window, ScriptFile::SaveFailedMessage);
     return false;
 }
 
@@ -47,8 +42,8 @@ void frmMain::mnuNew_Click() {
 
 bool frmMain::NewScript() {
     if (ScriptFile::NewNeedsQuestion(txtLog.Text()) &&
-        forms::MsgBox(std::string(ScriptFile::NewQuestion), MB_YESNO, std::string(ScriptFile::NewQuestionTitle)) !=
-            IDYES)
+        program_.MsgBox(*this, std::string(ScriptFile::NewQuestion), MB_YESNO,
+                        std::string(ScriptFile::NewQuestionTitle)) != IDYES)
         return false;
     mnuScriptStop_Click();
     SetCaption(std::string(ScriptFile::NewCaption));
@@ -62,7 +57,7 @@ void frmMain::mnuFileOpen_Click() {
     // Declining New's question keeps the current script: nothing is opened
     // over it.
     if (!NewScript()) return;
-    std::string path = mdlFile::ShowOpen(std::string(ScriptFile::OpenTitle), ScriptFile::OpenFilter,
+    std::string path = program_.ShowOpen(*this, std::string(ScriptFile::OpenTitle), ScriptFile::OpenFilter,
                                          std::string(ScriptFile::Extension));
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
     EditorState& state = program_.State();
@@ -71,7 +66,7 @@ void frmMain::mnuFileOpen_Click() {
         // Caption and path stay: the executable is not the script's file.
         const auto script = ScriptFile::ReadCompiledScript(path);
         if (!script) {
-            ShowError(ScriptFile::NoScriptMessage);
+            program_.ShowFileError(*this, ScriptFile::NoScriptMessage);
             return;
         }
         program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
@@ -82,11 +77,11 @@ void frmMain::mnuFileOpen_Click() {
 
     std::string bytes;
     if (!FileAccess::ReadWholeFile(path, bytes)) {
-        ShowError(ScriptFile::ReadFailedMessage);
+        program_.ShowFileError(*this, ScriptFile::ReadFailedMessage);
         return;
     }
     if (!ScriptFile::IsScriptText(bytes)) {
-        ShowError(ScriptFile::NotAScriptMessage);
+        program_.ShowFileError(*this, ScriptFile::NotAScriptMessage);
         return;
     }
     program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
@@ -102,33 +97,40 @@ void frmMain::mnuFileSave_Click() {
         mnuFileSaveAs_Click();
         return;
     }
-    SaveScript(path, txtLog.Text());
+    SaveScript(program_, *this, path, txtLog.Text());
 }
 
 void frmMain::mnuFileSaveAs_Click() {
-    std::string path = mdlFile::ShowSave(ScriptFile::SaveFilter, std::string(ScriptFile::Extension),
+    std::string path = program_.ShowSave(*this, ScriptFile::SaveFilter, std::string(ScriptFile::Extension),
                                          std::string(ScriptFile::SaveTitle));
     mdlTime::Wait(program_.Desktop(), 200);
+    // A switch to basic mode during the wait took the script along: this
+    // window's caption and path are no longer what the user works with.
+    if (!program_.InUse(*this)) return;
     path = ScriptFile::WithExtension(path, ".ox");
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
     // The window names the file only once the script is in it.
-    if (!SaveScript(path, txtLog.Text())) return;
+    if (!SaveScript(program_, *this, path, txtLog.Text())) return;
     program_.Automation().ImageBaseFolder = mdlFile::GetFolder(path);
     SetCaption(ScriptFile::CaptionFor(path));
     program_.State().CurrentFilePath = path;
 }
 
 void frmMain::mnuFileCompile_Click() {
-    std::string path = mdlFile::ShowSave(Compile::Filter, std::string(Compile::Extension),
+    std::string path = program_.ShowSave(*this, Compile::Filter, std::string(Compile::Extension),
                                          std::string(Compile::DialogTitle));
     mdlTime::Wait(program_.Desktop(), 300);
     path = ScriptFile::WithExtension(path, ".exe");
     if (!mdlFile::IsValidFileName(path)) {
-        forms::MsgBox(std::string(Compile::InvalidName), MB_OK | MB_ICONERROR, std::string(Compile::ErrorTitle));
+        program_.MsgBox(*this, std::string(Compile::InvalidName), MB_OK | MB_ICONERROR,
+                        std::string(Compile::ErrorTitle));
         return;
     }
-    const bool repeat =
-        forms::MsgBox(std::string(Compile::RepeatQuestion), MB_YESNO, std::string(Compile::RepeatTitle)) == IDYES;
+    const int answer =
+        program_.MsgBox(*this, std::string(Compile::RepeatQuestion), MB_YESNO, std::string(Compile::RepeatTitle));
+    // A question that was not answered (another dialog was open) compiles nothing.
+    if (answer != IDYES && answer != IDNO) return;
+    const bool repeat = answer == IDYES;
 
     // The player is read first and the new executable is written whole
     // before it replaces the old one: a missing player or a failed write
@@ -137,10 +139,10 @@ void frmMain::mnuFileCompile_Click() {
     const bool havePlayer = FileAccess::ReadWholeFile(App().Path() + "\\" + std::string(Compile::PlayerFile), player);
     const auto executable = havePlayer ? Compile::BuildExecutable(player, repeat, txtLog.Text()) : std::nullopt;
     if (!executable || !FileAccess::ReplaceWholeFile(path, *executable)) {
-        forms::MsgBox(std::string(Compile::Failed), MB_OK | MB_ICONERROR, std::string(Compile::ErrorTitle));
+        program_.MsgBox(*this, std::string(Compile::Failed), MB_OK | MB_ICONERROR, std::string(Compile::ErrorTitle));
         return;
     }
-    forms::MsgBox(std::string(Compile::Done), MB_OK | MB_ICONEXCLAMATION, std::string(Compile::DoneTitle));
+    program_.MsgBox(*this, std::string(Compile::Done), MB_OK | MB_ICONEXCLAMATION, std::string(Compile::DoneTitle));
 }
 
 // Find and replace
@@ -178,7 +180,7 @@ void frmMain::FindIt() {
         txtLog.SetSelStart(static_cast<int>(*at));
         txtLog.SetSelLength(static_cast<int>(state.FindText.size()));
     } else {
-        forms::MsgBox(FindText::NotFoundMessage(state.FindText), MB_OK, App().Title());
+        program_.MsgBox(*this, FindText::NotFoundMessage(state.FindText), MB_OK, App().Title());
     }
     state.FindStart = txtLog.SelStart();
     state.FindFreshStart = false;

@@ -41,15 +41,15 @@ void frmMain::tmrInputs_Timer() {
     // this window must not act on that window's hot keys.
     if (program_.State().BasicModeInUse) return;
     playback_.PollHotKeys({
-        [this] { mnuScriptStop_Click(); },
-        [this] { return tmrCorrectTime.Enabled(); },
-        [this] { PauseScript(); },
-        [this] { return program_.State().IsRecording; },
-        [this] {
-            program_.State().RecordStartedByHotkey = true;
-            StartRecording();
-        },
-        [this] { mnuScriptPlay_Click(); },
+        .Stop = [this] { mnuScriptStop_Click(); },
+        .CanPause = [this] { return tmrCorrectTime.Enabled(); },
+        .Pause = [this] { PauseScript(); },
+        .Record =
+            [this] {
+                program_.State().RecordStartedByHotkey = true;
+                StartRecording();
+            },
+        .Play = [this] { mnuScriptPlay_Click(); },
     });
 }
 

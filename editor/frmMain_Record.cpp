@@ -3,7 +3,6 @@
 #include "automation/ScriptError.h"
 #include "editor/Program.h"
 #include "editor/frmMain.h"
-#include "forms/Dialogs.h"
 
 namespace ombrelt::editor {
 
@@ -22,8 +21,8 @@ void frmMain::mnuScriptRecord_Click() {
 void frmMain::StartRecording() {
     mnuScriptStop_Click();
     if (mdlRecord::AskBeforeRecording(txtLog.Text(), mdlRecord::LineWriter::Advanced) &&
-        forms::MsgBox(std::string(mdlRecord::ConfirmRecordingText), MB_YESNO,
-                      std::string(mdlRecord::ConfirmRecordingTitle)) != IDYES)
+        program_.MsgBox(*this, std::string(mdlRecord::ConfirmRecordingText), MB_YESNO,
+                        std::string(mdlRecord::ConfirmRecordingTitle)) != IDYES)
         return;
     Hide();
     Recorder().Begin(mdlRecord::ReadKeyboard());

@@ -9,7 +9,6 @@
 #include "editor/mdlManifest.h"
 #include "editor/mdlURL.h"
 #include "forms/Application.h"
-#include "forms/Dialogs.h"
 
 namespace ombrelt::editor {
 
@@ -119,7 +118,7 @@ void frmSplash2::ClientUpdate_Connect() {
 }
 
 bool frmSplash2::ClientUpdate_UpdateAvailable(const std::string& downloadUrl) {
-    if (forms::MsgBox(kUpdateQuestion, MB_YESNO, "Update") != IDYES) return false;
+    if (program_.MsgBox(*this, kUpdateQuestion, MB_YESNO, "Update") != IDYES) return false;
     std::string url = downloadUrl;
     mdlURL::OpenURL(url);
     program_.End();

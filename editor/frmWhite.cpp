@@ -10,7 +10,6 @@
 #include "editor/frmMain.h"
 #include "editor/mdlCorrectTime.h"
 #include "forms/Application.h"
-#include "forms/Dialogs.h"
 #include "forms/MessageLoop.h"
 
 namespace ombrelt::editor {
@@ -158,8 +157,8 @@ void frmWhite::tmrPlay_Timer() {
     // Ctrl+0 switched the play timer off: no message then.
     if (tmrPlay.Enabled()) {
         RunStep([&] {
-            forms::MsgBox(mdlCorrectTime::ResultMessage(measured, state.OriginalPlayTime), MB_OK,
-                          program_.App().Title());
+            program_.MsgBox(*this, mdlCorrectTime::ResultMessage(measured, state.OriginalPlayTime), MB_OK,
+                            program_.App().Title());
         });
     }
     RunStep([&] { tmrPlay.SetEnabled(false); });

@@ -15,11 +15,22 @@ bool IsValidFileName(std::string& path);
 // The path up to and including its last "\"; empty when it has none.
 std::string GetFolder(std::string_view path);
 
+}  // namespace ombrelt::mdlFile
+
+namespace ombrelt::forms {
+class Form;
+}
+
+namespace ombrelt::mdlFile {
+
 // Win32 only (mdlFileDialogs.cpp) ---------------------------------------
 
-// The open and save dialogs; the chosen path, empty when cancelled. Note the
+// The open and save dialogs, owned by the window that asks (it takes no
+// clicks while one is open); the chosen path, empty when cancelled. Note the
 // different argument orders, which callers rely on.
-std::string ShowOpen(const std::string& title, std::string_view filter, const std::string& defaultExtension);
-std::string ShowSave(std::string_view filter, const std::string& defaultExtension, const std::string& title);
+std::string ShowOpen(const std::string& title, std::string_view filter, const std::string& defaultExtension,
+                     const forms::Form& owner);
+std::string ShowSave(std::string_view filter, const std::string& defaultExtension, const std::string& title,
+                     const forms::Form& owner);
 
 }  // namespace ombrelt::mdlFile

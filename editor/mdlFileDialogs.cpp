@@ -1,12 +1,13 @@
 // The common open and save dialogs of the File commands.
 #include "editor/mdlFile.h"
 #include "forms/Dialogs.h"
+#include "forms/Form.h"
 
 namespace ombrelt::mdlFile {
 namespace {
 
-// The dialogs have no owner window and start with an empty file name; Save
-// does not ask before replacing a file (the commands replace it silently).
+// The dialogs start with an empty file name; Save does not ask before
+// replacing a file (the commands replace it silently).
 forms::FileDialog Dialog(const std::string& title, std::string_view filter, const std::string& defaultExtension) {
     forms::FileDialog dialog;
     dialog.DialogTitle = title;
@@ -17,14 +18,16 @@ forms::FileDialog Dialog(const std::string& title, std::string_view filter, cons
 
 }  // namespace
 
-std::string ShowOpen(const std::string& title, std::string_view filter, const std::string& defaultExtension) {
+std::string ShowOpen(const std::string& title, std::string_view filter, const std::string& defaultExtension,
+                     const forms::Form& owner) {
     forms::FileDialog dialog = Dialog(title, filter, defaultExtension);
-    return dialog.ShowOpen(nullptr) ? dialog.FileName : std::string();
+    return dialog.ShowOpen(owner.Handle()) ? dialog.FileName : std::string();
 }
 
-std::string ShowSave(std::string_view filter, const std::string& defaultExtension, const std::string& title) {
+std::string ShowSave(std::string_view filter, const std::string& defaultExtension, const std::string& title,
+                     const forms::Form& owner) {
     forms::FileDialog dialog = Dialog(title, filter, defaultExtension);
-    return dialog.ShowSave(nullptr) ? dialog.FileName : std::string();
+    return dialog.ShowSave(owner.Handle()) ? dialog.FileName : std::string();
 }
 
 }  // namespace ombrelt::mdlFile

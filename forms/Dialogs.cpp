@@ -7,8 +7,7 @@
 
 namespace ombrelt::forms {
 
-int MsgBox(const std::string& prompt, UINT buttons, const std::string& title) {
-    HWND owner = GetActiveWindow();
+int MsgBox(HWND owner, const std::string& prompt, UINT buttons, const std::string& title) {
     return MessageBoxA(owner, prompt.c_str(), title.c_str(), buttons);
 }
 

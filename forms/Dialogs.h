@@ -7,10 +7,10 @@
 
 namespace ombrelt::forms {
 
-// A message box owned by the active window of this program, or by none;
-// buttons and icon are the MB_ flags; returns the button pressed (IDOK,
-// IDYES, IDNO...).
-int MsgBox(const std::string& prompt, UINT buttons = MB_OK, const std::string& title = "");
+// A message box owned by a window, which takes no input while the box is
+// open (none: owned by no window); buttons and icon are the MB_ flags;
+// returns the button pressed (IDOK, IDYES, IDNO...).
+int MsgBox(HWND owner, const std::string& prompt, UINT buttons = MB_OK, const std::string& title = "");
 
 namespace Clipboard {
 // The clipboard's text, or "" when it holds none.
@@ -33,7 +33,8 @@ struct FileDialog {
     std::string FileTitle;
     DWORD Flags = 0;  // OFN_ flags added to the dialog's own
 
-    // False when the user cancelled (or the dialog failed).
+    // False when the user cancelled (or the dialog failed). The owner takes
+    // no input while the dialog is open.
     bool ShowOpen(HWND owner = nullptr);
     bool ShowSave(HWND owner = nullptr);
 };

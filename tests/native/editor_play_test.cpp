@@ -39,9 +39,9 @@ TEST(EditorPlayHotKeys, PollQueriesAllDigitsWithCtrlAndActsInOrder) {
         [&] { log.push_back("stop"); recording = false; },
         [&] { return correcting; },
         [&] { log.push_back("pause"); },
-        [&] { return recording; },
         [&] { log.push_back("record"); recording = true; },
         [&] { log.push_back("play"); },
+        [&] { return recording; },
     };
     // Ctrl up: nothing is queried, so the presses wait for Ctrl.
     keys.pressed = {0x30, 0x31, 0x38, 0x39};

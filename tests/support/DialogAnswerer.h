@@ -5,6 +5,7 @@
 #include "automation/win32/WinApi.h"
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -28,10 +29,13 @@ public:
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
+    // Runs on the answering thread while a dialog is up, before its answer.
+    using While = std::function<void(HWND dialog)>;
+
     // The next dialog is answered with this button (IDOK, IDYES, IDNO, IDCANCEL).
-    void Press(int button) { Add({button, {}, false}); }
+    void Press(int button, While during = {}) { Add({button, {}, false, std::move(during)}); }
     // The next dialog is a file dialog: this name is typed and OK pressed.
-    void Choose(const std::string& path) { Add({IDOK, path, true}); }
+    void Choose(const std::string& path, While during = {}) { Add({IDOK, path, true, std::move(during)}); }
 
     std::vector<Seen> Dialogs() const {
         std::lock_guard lock(mutex_);
@@ -56,6 +60,7 @@ private:
         int Button;
         std::string Path;
         bool IsFile;
+        While During;
     };
     struct Search {
         DWORD process;
@@ -128,12 +133,13 @@ private:
                 continue;
             }
             Sleep(50);  // let it finish setting itself up
-            Answer answer{IDCANCEL, {}, false};
+            Answer answer{IDCANCEL, {}, false, {}};
             {
                 std::lock_guard lock(mutex_);
                 seen_.push_back({TextOf(dialog), MessageOf(dialog)});
                 if (next_ < answers_.size()) answer = answers_[next_++];
             }
+            if (answer.During) answer.During(dialog);
             if (answer.IsFile) {
                 if (HWND box = FileNameBox(dialog))
                     SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer.Path.c_str()));

@@ -81,15 +81,87 @@ TEST_F(EditorBasic, SaveAsksOnlyOnceThereIsAScriptAndOpenReadsItBack) {
     // Open asks first, even over the template.
     basic.txtLog.SetText(std::string(editor::EmptyScript));
     basic.SetCaption("Ombrelt Basic Mode");
-    DialogAnswerer answers;
-    answers.Press(IDYES);
-    answers.Choose(file);
-    basic.cmdOpen_Click();
-    ASSERT_EQ(answers.Dialogs().size(), 2u);
-    EXPECT_EQ(answers.Dialogs()[0].Title, "Confirm Recording");
+    {
+        DialogAnswerer answers;
+        answers.Press(IDYES);
+        answers.Choose(file);
+        basic.cmdOpen_Click();
+        ASSERT_EQ(answers.Dialogs().size(), 2u);
+        EXPECT_EQ(answers.Dialogs()[0].Title, "Confirm Recording");
+    }
     EXPECT_EQ(basic.txtLog.Text(), script);
     EXPECT_EQ(state.ScriptText, script);
     EXPECT_EQ(basic.Caption(), caption);
+
+    // A recording is no file's text: after it, and a switch of mode, Save
+    // asks for a name instead of writing over the file opened before.
+    DialogAnswerer answers;
+    answers.Press(IDYES);  // Record's question
+    answers.Press(IDCANCEL);
+    basic.cmdRecord_Click();
+    basic.StopAll();
+    basic.cmdAdvanced_Click();
+    program.Main().mnuFileSave_Click();
+    ASSERT_EQ(answers.Dialogs().size(), 2u);
+    EXPECT_EQ(answers.Dialogs()[1].Title, "Save Ombrelt script file");
+    ASSERT_TRUE(FileAccess::ReadWholeFile(file, bytes));
+    EXPECT_EQ(bytes, script);
+}
+
+// A question or file dialog belongs to the window that asked: the window
+// takes no clicks while it is open, Ctrl+8 starts nothing (no second question
+// stacks on it), and an answer that comes after a switch of mode changes
+// nothing, so Save still names the file the advanced window shows.
+TEST_F(EditorBasic, ADialogHoldsItsWindowAndAnswersOnlyWhileTheWindowIsInUse) {
+    basic.txtLog.SetText("LeftClick();");
+    bool enabledDuring = true;
+    {
+        DialogAnswerer answers;
+        answers.Press(IDNO, [&](HWND) {
+            enabledDuring = IsWindowEnabled(basic.Handle()) != 0;
+            keybd_event(VK_CONTROL, 0, 0, 0);
+            keybd_event('8', 0, 0, 0);
+            Sleep(150);  // held as a person holds it, so that the poll sees it
+            keybd_event('8', 0, KEYEVENTF_KEYUP, 0);
+            keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+            Sleep(100);
+        });
+        answers.Press(IDNO);  // for a question that would stack
+        basic.cmdRecord_Click();
+        EXPECT_EQ(answers.Dialogs().size(), 1u);
+    }
+    EXPECT_FALSE(enabledDuring);
+    EXPECT_FALSE(state.IsRecording);
+
+    const std::string other = file.substr(0, file.size() - 3) + "_b.ox";
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(file, "script a"));
+    ASSERT_TRUE(FileAccess::ReplaceWholeFile(other, "script b"));
+    {
+        DialogAnswerer answers;
+        answers.Press(IDYES);
+        answers.Choose(file);
+        basic.cmdOpen_Click();
+    }
+    {
+        // A click on Advanced Mode that reaches the window while Open's
+        // dialog is still up.
+        DialogAnswerer answers;
+        answers.Press(IDYES);
+        answers.Choose(other, [&](HWND) {
+            enabledDuring = IsWindowEnabled(basic.Handle()) != 0;
+            PostMessageA(basic.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(basic.cmdAdvanced.Handle()), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(basic.cmdAdvanced.Handle()));
+            for (int i = 0; i < 200 && IsWindowVisible(basic.Handle()); ++i) Sleep(10);
+        });
+        basic.cmdOpen_Click();
+    }
+    DeleteFileA(other.c_str());
+    EXPECT_FALSE(enabledDuring);
+    editor::frmMain& main = program.Main();
+    EXPECT_TRUE(main.Visible());
+    EXPECT_EQ(main.txtLog.Text(), "script a");
+    EXPECT_EQ(main.Caption(), "Ombrelt - " + file.substr(file.find_last_of('\\') + 1));
+    EXPECT_EQ(state.CurrentFilePath, file);
 }
 
 TEST_F(EditorBasic, NoKeepsTheScriptAFileThatIsNoScriptIsRefusedAndAFailedSaveRenamesNothing) {
