@@ -85,7 +85,16 @@ void Form::Unload() {
 
 void Form::Show() {
     EnsureLoaded();
-    if (window_) ShowWindow(window_, SW_SHOW);
+    if (!window_) return;
+    if (!IsWindowVisible(window_)) {
+        ShowWindow(window_, SW_SHOW);
+        return;
+    }
+    // Asked for again while open, maybe behind another window: it comes to
+    // the front with the focus, or the command would look dead.
+    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    BringWindowToTop(window_);
+    SetForegroundWindow(window_);
 }
 
 void Form::Hide() {

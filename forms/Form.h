@@ -57,7 +57,9 @@ public:
 
     HWND Handle() const { return window_; }
     Application& App() const { return app_; }
-    void Show();  // loads the form first when needed
+    // Loads the form first when needed; a form already shown comes to the
+    // front and is activated.
+    void Show();
     void Hide();
     bool Visible() const;
 

@@ -258,9 +258,14 @@ TEST(FormsControls, ActivationGivesTheFocusBackAndALoneTextBoxTakesTab) {
     Press(VK_TAB);
     EXPECT_TRUE(PumpUntil([&] { return editor.txt.Text() == "\t"; }, 2000));
 
-    SetForegroundWindow(dialog.Handle());
+    // Shown again while behind the editor: in front, with its focus back.
+    dialog.Show();
     DoEvents();
+    EXPECT_EQ(GetForegroundWindow(), dialog.Handle());
     EXPECT_EQ(GetFocus(), dialog.cmdOK.Handle());
+    HWND above = dialog.Handle();
+    while (above && above != editor.Handle()) above = GetWindow(above, GW_HWNDNEXT);
+    EXPECT_EQ(above, editor.Handle());  // the editor is below it
 }
 
 TEST(FormsControls, CloseAsksQueryUnloadAndUnloadingRestoresDesignValues) {
