@@ -30,17 +30,30 @@ Answer OneDialog(Program& program, const forms::Form& window, ShowDialog show) {
 }  // namespace
 
 int Program::MsgBox(forms::Form& window, const std::string& prompt, UINT buttons, const std::string& title) {
-    return OneDialog<int>(*this, window, [&] { return forms::MsgBox(window.Handle(), prompt, buttons, title); });
+    return OneDialog<int>(*this, window, [&] {
+        const forms::Form* owner = DialogOwner(window);
+        return forms::MsgBox(owner ? owner->Handle() : nullptr, prompt, buttons, title);
+    });
 }
 
 std::string Program::ShowOpen(forms::Form& window, const std::string& title, std::string_view filter,
                               const std::string& extension) {
-    return OneDialog<std::string>(*this, window, [&] { return mdlFile::ShowOpen(title, filter, extension, window); });
+    return OneDialog<std::string>(
+        *this, window, [&] { return mdlFile::ShowOpen(title, filter, extension, DialogOwner(window)); });
 }
 
 std::string Program::ShowSave(forms::Form& window, std::string_view filter, const std::string& extension,
                               const std::string& title) {
-    return OneDialog<std::string>(*this, window, [&] { return mdlFile::ShowSave(filter, extension, title, window); });
+    return OneDialog<std::string>(
+        *this, window, [&] { return mdlFile::ShowSave(filter, extension, title, DialogOwner(window)); });
+}
+
+const forms::Form* Program::DialogOwner(const forms::Form& window) const {
+    // A hidden owner would leave the dialog behind the window in use, with
+    // no taskbar button to bring it back, while that window takes clicks.
+    if (window.Visible()) return &window;
+    const forms::Form* inUse = state_.BasicModeInUse ? basic_.get() : main_.get();
+    return inUse && inUse->Visible() ? inUse : nullptr;
 }
 
 void Program::ShowFileError(forms::Form& window, std::string_view message) {

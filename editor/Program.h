@@ -65,9 +65,9 @@ public:
     frmReplace& Replace();
 
     // The editor's message boxes and file dialogs (EditorDialogs.cpp). Each
-    // belongs to the window that asks: that window owns it and so takes no
-    // clicks while it is open, and Ctrl+8 and Ctrl+9 start nothing meanwhile.
-    // One is open at a time: asked while another is open, a dialog is not
+    // belongs to the window that asks. The shown window that owns it
+    // (DialogOwner) takes no clicks while it is open, and Ctrl+8 and Ctrl+9
+    // start nothing meanwhile. One is open at a time: asked while another is open, a dialog is not
     // shown. One not shown, or one that finishes after its window has
     // stopped being the one in use, answers 0 (none of the buttons) or ""
     // (no file), so that it changes nothing. The arguments are those of
@@ -83,6 +83,9 @@ public:
     // is in use, the advanced-mode window otherwise. Any other window counts
     // as in use.
     bool InUse(const forms::Form& window) const;
+    // The window that owns a dialog the window asks for: that window when it
+    // is shown, otherwise the window in use when it is shown, otherwise none.
+    const forms::Form* DialogOwner(const forms::Form& window) const;
 
     // Basic mode (frmBasic.cpp): the basic-mode window shown and in use.
     void ShowBasicWindow();

@@ -120,6 +120,9 @@ void frmMain::mnuFileCompile_Click() {
     std::string path = program_.ShowSave(*this, Compile::Filter, std::string(Compile::Extension),
                                          std::string(Compile::DialogTitle));
     mdlTime::Wait(program_.Desktop(), 300);
+    // As in Save As: a switch to basic mode during the wait took the script
+    // along, and a question now would belong to a hidden window.
+    if (!program_.InUse(*this)) return;
     path = ScriptFile::WithExtension(path, ".exe");
     if (!mdlFile::IsValidFileName(path)) {
         program_.MsgBox(*this, std::string(Compile::InvalidName), MB_OK | MB_ICONERROR,

@@ -25,12 +25,12 @@ namespace ombrelt::mdlFile {
 
 // Win32 only (mdlFileDialogs.cpp) ---------------------------------------
 
-// The open and save dialogs, owned by the window that asks (it takes no
-// clicks while one is open); the chosen path, empty when cancelled. Note the
-// different argument orders, which callers rely on.
+// The open and save dialogs, owned by the given window (it takes no clicks
+// while one is open; null for none); the chosen path, empty when cancelled.
+// Note the different argument orders, which callers rely on.
 std::string ShowOpen(const std::string& title, std::string_view filter, const std::string& defaultExtension,
-                     const forms::Form& owner);
+                     const forms::Form* owner);
 std::string ShowSave(std::string_view filter, const std::string& defaultExtension, const std::string& title,
-                     const forms::Form& owner);
+                     const forms::Form* owner);
 
 }  // namespace ombrelt::mdlFile

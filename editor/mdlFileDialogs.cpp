@@ -19,15 +19,15 @@ forms::FileDialog Dialog(const std::string& title, std::string_view filter, cons
 }  // namespace
 
 std::string ShowOpen(const std::string& title, std::string_view filter, const std::string& defaultExtension,
-                     const forms::Form& owner) {
+                     const forms::Form* owner) {
     forms::FileDialog dialog = Dialog(title, filter, defaultExtension);
-    return dialog.ShowOpen(owner.Handle()) ? dialog.FileName : std::string();
+    return dialog.ShowOpen(owner ? owner->Handle() : nullptr) ? dialog.FileName : std::string();
 }
 
 std::string ShowSave(std::string_view filter, const std::string& defaultExtension, const std::string& title,
-                     const forms::Form& owner) {
+                     const forms::Form* owner) {
     forms::FileDialog dialog = Dialog(title, filter, defaultExtension);
-    return dialog.ShowSave(owner.Handle()) ? dialog.FileName : std::string();
+    return dialog.ShowSave(owner ? owner->Handle() : nullptr) ? dialog.FileName : std::string();
 }
 
 }  // namespace ombrelt::mdlFile

@@ -278,6 +278,22 @@ TEST_F(EditorShell, LaterPiecesOfTheReplyDoNotRouteAgain) {
     server.Send("No");
     PumpFor(200);
     EXPECT_EQ(Settings(), "routed");  // not saved by a second routing
+
+    // A late "Yes": the question belongs to the main window, not to the
+    // hidden splash, so the main window takes no clicks while it is up.
+    HWND owner = nullptr;
+    bool mainEnabled = true;
+    forms::Timer answer([&] {
+        if (HWND box = FindWindowA("#32770", "Update")) {
+            owner = GetWindow(box, GW_OWNER);
+            mainEnabled = IsWindowEnabled(program_.Main().Handle()) != 0;
+            PostMessageA(box, WM_COMMAND, IDNO, 0);
+        }
+    }, 5, true);
+    server.Send("Yes");
+    ASSERT_TRUE(PumpUntil([&] { return owner != nullptr; }));
+    EXPECT_EQ(owner, program_.Main().Handle());
+    EXPECT_FALSE(mainEnabled);
 }
 
 TEST_F(EditorShell, MainWindowStartValuesEditCommandsAndResize) {
