@@ -202,32 +202,35 @@ void UniSock::OnClose() {
 
 void UniSock::FinishClose() {
     // While a TextArrival handler pumps (a message box) the text path closes
-    // after its last line; a close already under way goes on by itself.
+    // after its last line; a close already under way goes on by itself, also
+    // while the Closing handler pumps and the close is announced again.
     if (!closeAfterLines_ || cuttingLines_ || finishingClose_) return;
-    {
-        FlagScope finishing(finishingClose_);
-        // A handler that throws leaves through here: the close goes on from
-        // the message queue.
-        const ScopeExit goOnLater([this] {
-            if (closeAfterLines_ && socket_) PostMessageW(window_.Get(), kLinesMessage, 0, 0);
-        });
-        // Bytes the peer sent before closing may still wait in the socket:
-        // hand them on before the socket and whatever it holds are closed,
-        // and the lines a throwing handler left with them.
-        for (int i = 0; i < 1024 && socket_ && protocol_ == 0 && Waiting(socket_.Get()) > 0; ++i)
-            ReceiveStream();
-        if (socket_ && (!linesOut_.empty() || mode_ != 0)) RunTextPath();
-        if (!socket_) return;  // a handler closed it
-        closeAfterLines_ = false;
-    }
+    FlagScope finishing(finishingClose_);
+    // A handler may close the socket and connect anew: that connection is
+    // not this close's to end.
+    const std::uint32_t connection = connectionEnds_;
+    const auto stillOpen = [&] { return socket_ && connection == connectionEnds_; };
+    // A handler that throws leaves through here, and a close that came for
+    // a new connection meanwhile waits here: either goes on from the queue.
+    const ScopeExit goOnLater([this] {
+        if (closeAfterLines_ && socket_) PostMessageW(window_.Get(), kLinesMessage, 0, 0);
+    });
+    // Bytes the peer sent before closing may still wait in the socket: hand
+    // them on before the socket and whatever it holds are closed, and the
+    // lines a throwing handler left with them.
+    for (int i = 0; i < 1024 && stillOpen() && protocol_ == 0 && Waiting(socket_.Get()) > 0; ++i)
+        ReceiveStream();
+    if (stillOpen() && (!linesOut_.empty() || mode_ != 0)) RunTextPath();
+    if (!stillOpen()) return;  // a handler closed it
+    closeAfterLines_ = false;
     // The socket is closed however the Closing handler leaves.
     try {
         Raise(Events.Closing);
     } catch (...) {
-        CloseSocket();
+        if (stillOpen()) CloseSocket();
         throw;
     }
-    CloseSocket();
+    if (stillOpen()) CloseSocket();
 }
 
 }  // namespace ombrelt::net

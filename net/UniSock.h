@@ -215,7 +215,8 @@ private:
     bool moreLines_ = false;      // bytes arrived while it did
     std::deque<ReceivedLine> linesOut_;  // cut, not yet handed to TextArrival
     bool closeAfterLines_ = false;       // the peer closed: Closing comes after its last byte and line
-    bool finishingClose_ = false;        // FinishClose is handing them out
+    bool finishingClose_ = false;        // FinishClose is handing them out, or raising Closing
+    std::uint32_t connectionEnds_ = 0;   // connections closed so far (ResetConnection)
 };
 
 }  // namespace ombrelt::net

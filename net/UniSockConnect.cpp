@@ -230,6 +230,7 @@ bool UniSock::CloseSocket() {
 }
 
 void UniSock::ResetConnection() {
+    ++connectionEnds_;
     received_.clear();
     linesOut_.clear();
     closeAfterLines_ = false;

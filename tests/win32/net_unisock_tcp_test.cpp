@@ -241,14 +241,25 @@ TEST(NetUniSock, PeerThatSendsAndClosesGivesDataThenClosing) {
         sock.GetData(piece);
         got += piece.As<std::string>();
     };
+    // A Closing handler that pumps (a message box) while the close is
+    // announced again gets no second Closing.
+    sock.Events.Closing = [&] {
+        log.lines.push_back("closing");
+        if (log.Has("pumped")) return;
+        log.lines.push_back("pumped");
+        PostMessageW(sock.EventWindow(), 0x801, static_cast<WPARAM>(sock.SocketHandle()),
+                     WSAMAKESELECTREPLY(FD_CLOSE, 0));
+        PumpFor(100);
+    };
     ConnectTo(sock, server, log);
     ASSERT_TRUE(log.Await("status 0"));
+    PumpFor(100);
     EXPECT_EQ(got.size(), 100003u);  // nothing lost to the close
     EXPECT_EQ(got.substr(got.size() - 3), "bye");
     const auto closing = std::find(log.lines.begin(), log.lines.end(), "closing");
     ASSERT_NE(closing, log.lines.end());
     EXPECT_EQ(std::vector<std::string>(closing, log.lines.end()),
-              (std::vector<std::string>{"closing", "status 8", "status 0"}));
+              (std::vector<std::string>{"closing", "pumped", "status 8", "status 0"}));
 }
 
 TEST(NetUniSock, ACloseCarryingAnErrorIsReportedAndKeepsTheConnection) {
@@ -375,6 +386,31 @@ TEST(NetUniSock, EveryLineOfAReceiveArrivesBeforeTheClose) {
 // socket: the close hands them out first, and a handler that throws on the
 // first line costs neither the next line nor Closing; a Closing handler that
 // throws still leaves the socket closed.
+namespace {
+
+// Takes the object's socket notifications off the queue unhandled; true when
+// one of them said bytes had come.
+bool DropNotifications(UniSock& sock) {
+    bool readable = false;
+    MSG message;
+    while (PeekMessageW(&message, sock.EventWindow(), 0x801, 0x801, PM_REMOVE))
+        readable = readable || WSAGETSELECTEVENT(message.lParam) == FD_READ;
+    return readable;
+}
+
+// Once the server has sent its bytes and closed, announces the close once,
+// with the bytes still waiting in the socket.
+void AnnounceCloseOverWaitingBytes(UniSock& sock, const LoopbackServer& server, std::atomic<bool>& go) {
+    go = true;
+    bool readable = false;
+    for (const DWORD start = GetTickCount(); !(readable && server.Done()) && GetTickCount() - start < 5000; Sleep(1))
+        readable = DropNotifications(sock) || readable;
+    ASSERT_TRUE(readable && server.Done());
+    PostMessageW(sock.EventWindow(), 0x801, static_cast<WPARAM>(sock.SocketHandle()), WSAMAKESELECTREPLY(FD_CLOSE, 0));
+}
+
+}  // namespace
+
 TEST(NetUniSock, ACloseThatFindsBytesWaitingSurvivesAThrowingHandler) {
     std::atomic<bool> go{false};
     LoopbackServer server([&](Peer& peer) {
@@ -384,19 +420,11 @@ TEST(NetUniSock, ACloseThatFindsBytesWaitingSurvivesAThrowingHandler) {
     UniSock sock;
     sock.SetMode(1);
     EventLog log(sock);
-    // Takes the object's socket notifications off the queue unhandled.
-    const auto dropNotifications = [&] {
-        bool readable = false;
-        MSG message;
-        while (PeekMessageW(&message, sock.EventWindow(), 0x801, 0x801, PM_REMOVE))
-            readable = readable || WSAGETSELECTEVENT(message.lParam) == FD_READ;
-        return readable;
-    };
     sock.Events.TextArrival = [&](const std::string& text, std::int32_t, bool) {
         log.lines.push_back("text " + text.substr(0, 1));
         if (log.lines.back() != "text a") return;
         Sleep(50);
-        dropNotifications();  // Wine announces the close again once the bytes are read
+        DropNotifications(sock);  // Wine announces the close again once the bytes are read
         throw std::runtime_error("handler failed");
     };
     sock.Events.Closing = [&] {
@@ -404,17 +432,37 @@ TEST(NetUniSock, ACloseThatFindsBytesWaitingSurvivesAThrowingHandler) {
         throw std::runtime_error("handler failed");
     };
     ConnectTo(sock, server, log);
-    go = true;
-    bool readable = false;
-    for (const DWORD start = GetTickCount(); !(readable && server.Done()) && GetTickCount() - start < 5000; Sleep(1))
-        readable = dropNotifications() || readable;
-    ASSERT_TRUE(readable && server.Done());
-    PostMessageW(sock.EventWindow(), 0x801, static_cast<WPARAM>(sock.SocketHandle()), WSAMAKESELECTREPLY(FD_CLOSE, 0));
+    AnnounceCloseOverWaitingBytes(sock, server, go);
     ASSERT_TRUE(log.Await("status 0"));
     PumpFor(100);
     const auto first = std::find(log.lines.begin(), log.lines.end(), "text a");
     EXPECT_EQ(std::vector<std::string>(first, log.lines.end()),
               (std::vector<std::string>{"text a", "text b", "closing", "status 8", "status 0"}));
+}
+
+// A handler that connects anew while the close hands out the last lines
+// keeps its new connection: the close and Closing were the old one's.
+TEST(NetUniSock, AConnectionMadeWhileACloseHandsOutLinesStaysOpen) {
+    std::atomic<bool> go{false};
+    LoopbackServer server([&](Peer& peer) {
+        for (int i = 0; i < 5000 && !go; ++i) Sleep(1);
+        peer.Send("a\r\n");
+    });
+    LoopbackServer next([](Peer& peer) { peer.AwaitClose(); });
+    UniSock sock;
+    sock.SetMode(1);
+    EventLog log(sock);
+    sock.Events.TextArrival = [&](const std::string&, std::int32_t, bool) {
+        sock.CloseSocket();
+        sock.Connect("127.0.0.1", next.Port());
+    };
+    ConnectTo(sock, server, log);
+    log.lines.clear();
+    AnnounceCloseOverWaitingBytes(sock, server, go);
+    ASSERT_TRUE(log.Await("connect"));
+    PumpFor(100);
+    EXPECT_FALSE(log.Has("closing"));
+    EXPECT_EQ(sock.State(), UniSockState::Connected);
 }
 
 TEST(NetUniSock, DestroyingAConnectedObjectClosesItsSocket) {
