@@ -82,23 +82,51 @@ bool MenuOpen(DWORD processId) {
     return false;
 }
 
+GUITHREADINFO GuiOf(DWORD thread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread, &info)) info = GUITHREADINFO{};
+    return info;
+}
+
+bool InMenuMode(DWORD thread) {
+    return (GuiOf(thread).flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
+}
+
 }  // namespace
 
+bool AwaitKeys(HWND window, DWORD limitMs) {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return WaitUntil(
+        [&] {
+            if (!IsWindowVisible(window) || !IsWindowEnabled(window)) return false;
+            if (GetForegroundWindow() != window) SetForegroundWindow(window);
+            const GUITHREADINFO gui = GuiOf(thread);
+            return GetForegroundWindow() == window && gui.hwndActive == window &&
+                   !(gui.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
+        },
+        limitMs);
+}
+
+// Alt and a letter would open the menu too, but Wine takes an injected Alt
+// back when X reports the window's focus a moment after Windows does, and
+// the letter then lands in the window as text. F10 is a key alone, and once
+// the menu bar is active a letter can only open a menu.
 bool ChooseMenu(HWND window, char menu, std::initializer_list<WORD> keys) {
     DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
+    const DWORD thread = GetWindowThreadProcessId(window, &processId);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        SetForegroundWindow(window);
-        if (!WaitUntil([&] { return GetForegroundWindow() == window; }, 2000)) continue;
-        Key(VK_MENU, false);
+        if (!AwaitKeys(window, 2000)) continue;
+        Press(VK_F10);
+        if (!WaitUntil([&] { return InMenuMode(thread); }, 2000)) continue;
         Press(static_cast<WORD>(menu));
-        Key(VK_MENU, true);
         if (!WaitUntil([&] { return MenuOpen(processId); }, 2000)) {
             Press(VK_ESCAPE);
+            WaitUntil([&] { return !InMenuMode(thread); }, 2000);
             continue;
         }
         for (WORD key : keys) Press(key);
-        return WaitUntil([&] { return !MenuOpen(processId); }, 2000);
+        return WaitUntil([&] { return !MenuOpen(processId) && !InMenuMode(thread); }, 2000);
     }
     return false;
 }

@@ -47,7 +47,12 @@ bool WaitUntil(const std::function<bool()>& done, DWORD limitMs);
 // A key pressed and released as real input.
 void Press(WORD vk);
 
-// Chooses a menu item as a person does from the keyboard: Alt and the
+// Brings the window to the front and waits until it takes keys: in front,
+// activated by its own thread, enabled (no dialog of its own is up) and its
+// menu closed.
+bool AwaitKeys(HWND window, DWORD limitMs);
+
+// Chooses a menu item as a person does from the keyboard: F10 and the
 // menu's underlined letter, then the item's (or, where letters repeat in a
 // menu, the keys that reach it: arrows and Enter). Another process cannot
 // read a window's menu under Wine, so items cannot be found by caption.

@@ -81,15 +81,21 @@ void CtrlTap(WORD vk) {
     Key(VK_CONTROL, true);
 }
 
-// Answers the confirmation that Record asks over an existing script.
+// Answers the confirmation that Record asks over an existing script with a
+// click on the button, as a person does, and waits until the box has gone.
+// A click comes after every key the box has still to take (the release of
+// the key that chose Record), so the recorder does not start while its
+// window's view of the keyboard still holds that key down.
 void AnswerConfirmation(DWORD processId, int answer) {
     HWND box = WaitForMessageBox(processId, 3000);
     ASSERT_TRUE(box);
     EXPECT_NE(MessageBoxText(box).find("If you record a new script Ombrelt will delete"), std::string::npos);
-    // Wine may report a key's state up to 50 ms late: let the release of the
-    // key that chose Record settle, or the recorder's first tick sees it.
-    Sleep(200);
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+    RECT button{};
+    ASSERT_TRUE(GetWindowRect(GetDlgItem(box, answer), &button));
+    MoveTo((button.left + button.right) / 2, (button.top + button.bottom) / 2);
+    Mouse(MOUSEEVENTF_LEFTDOWN);
+    Mouse(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 3000));
 }
 
 // The script's lines, each "Pause(" and "OrigionalPlayTime(" with "*" for
@@ -153,7 +159,6 @@ TEST(EditorRecord, RealInputBecomesTheRecordedScript) {
     // The empty script is in the box, so Record asks first; No changes nothing.
     ASSERT_TRUE(ChooseMenu(main, 'S', 'R'));  // Script > Record
     AnswerConfirmation(editor.Id(), IDNO);
-    Sleep(300);
     EXPECT_TRUE(IsWindowVisible(main));
     EXPECT_EQ(ScriptOf(main), "Function(Main);\r\n\r\nEndFunction();");
     ASSERT_TRUE(ChooseMenu(main, 'S', 'R'));  // Script > Record
@@ -209,12 +214,8 @@ TEST(EditorRecord, HotKeysStartAndStopWithoutATrace) {
     HWND main = editor.MainWindow();
     ASSERT_TRUE(main);
 
-    // Wine takes the key state from the X server when a window gains the
-    // focus, which forgets injected keys held at that moment: press them
-    // once the window is in front, as a person would.
-    SetForegroundWindow(main);
-    Sleep(300);
-    CtrlTap('8');  // Record; Ctrl and 8 are up again by the time it is confirmed
+    // Record; Ctrl and 8 are up again by the time it is confirmed.
+    ASSERT_TRUE(PressHotKey(editor.Id(), '8', [&] { return WaitForMessageBox(editor.Id(), 0) != nullptr; }));
     AnswerConfirmation(editor.Id(), IDYES);
     ASSERT_TRUE(WaitVisible(main, false));
     Sleep(kSettle);

@@ -85,7 +85,7 @@ TEST(PlayerCommands, Ctrl0DuringALongPauseEndsItWithinASecond) {
         }
     });
     const DWORD pressed = GetTickCount();
-    PressCtrl0();
+    EXPECT_TRUE(PressHotKey(player.Id(), '0', [&] { return !player.Running() && !other.Running(); }));
     EXPECT_EQ(player.WaitExit(2000), 0u);
     EXPECT_EQ(other.WaitExit(2000), 0u);
     EXPECT_LT(GetTickCount() - pressed, 1000u);
@@ -107,7 +107,8 @@ TEST(PlayerCommands, FlagOneRepeatsRunsOneAtATimeAndCtrl0EndsItDuringABox) {
             for (int i = 0; i < 200 && IsWindow(box); ++i) Sleep(5);
         }
     }
-    PressCtrl0();  // the third box is still open
+    // The third box is still open.
+    EXPECT_TRUE(PressHotKey(player.Id(), '0', [&] { return !player.Running(); }));
     EXPECT_EQ(player.WaitExit(2000), 0u);
 }
 

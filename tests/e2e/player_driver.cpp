@@ -195,13 +195,28 @@ void Key(WORD vk, bool up) {
     SendInput(1, &input, sizeof input);
 }
 
-void PressCtrl0(DWORD holdMs) {
-    Key(VK_CONTROL, false);
-    Sleep(20);
-    Key('0', false);
-    Sleep(holdMs);  // the player polls about every 10 ms
-    Key('0', true);
-    Key(VK_CONTROL, true);
+bool PressHotKey(DWORD processId, char digit, const std::function<bool()>& done, DWORD limitMs) {
+    const WORD key = static_cast<WORD>(digit);
+    const auto held = [key] { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) && (GetAsyncKeyState(key) & 0x8000); };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Key(VK_CONTROL, false);
+        Key(key, false);
+        const DWORD start = GetTickCount();
+        while (!done() && held() && GetTickCount() - start < limitMs) Sleep(1);
+        const bool takenBack = !held();
+        Key(key, true);
+        Key(VK_CONTROL, true);
+        if (done()) return true;
+        if (!takenBack) return false;
+        // A poll that saw the keys before Wine took them back has acted
+        // once the program's thread answers a message.
+        for (HWND window : WindowsOf(processId)) {
+            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+            break;
+        }
+        if (done()) return true;
+    }
+    return false;
 }
 
 }  // namespace ombrelt::e2e

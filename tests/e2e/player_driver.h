@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,8 +85,13 @@ bool WaitForCursor(int x, int y, DWORD limitMs);
 // One key going down or up, as real input.
 void Key(WORD vk, bool up);
 
-// Ctrl+0 typed as real input, the 0 key held for holdMs.
-void PressCtrl0(DWORD holdMs = 60);
+// Ctrl and a digit as real input, held as a person holds them until the
+// program shows it took them (done); false when it never did. Wine takes
+// injected keys back when X reports that a window gained the focus or the
+// pointer (it sets its key state from the X server's, which never saw them):
+// a press taken back before the program saw it is made again, once the
+// program's thread has answered, so that a press it did see counts once.
+bool PressHotKey(DWORD processId, char digit, const std::function<bool()>& done, DWORD limitMs = 5000);
 
 // Sleeps, while the driver keeps no windows of its own.
 inline void Pause(DWORD ms) { Sleep(ms); }

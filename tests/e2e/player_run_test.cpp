@@ -21,7 +21,7 @@ TEST(PlayerRun, FlagOneRepeatsUntilCtrl0) {
     ASSERT_TRUE(player.Started());
     EXPECT_FALSE(player.WaitExit(1500));  // still running
     EXPECT_FALSE(HasVisibleWindow(player.Id()));
-    PressCtrl0();
+    EXPECT_TRUE(PressHotKey(player.Id(), '0', [&] { return !player.Running(); }));
     EXPECT_EQ(player.WaitExit(2000), 0u);
 }
 
@@ -40,7 +40,7 @@ TEST(PlayerRun, Ctrl0AloneOrZeroAloneDoesNotEndIt) {
         SendInput(1, &keys[1], sizeof(INPUT));
     }
     EXPECT_FALSE(player.WaitExit(300));
-    PressCtrl0();
+    EXPECT_TRUE(PressHotKey(player.Id(), '0', [&] { return !player.Running(); }));
     EXPECT_EQ(player.WaitExit(2000), 0u);
 }
 
