@@ -67,11 +67,11 @@ public:
     // The editor's message boxes and file dialogs (EditorDialogs.cpp). Each
     // belongs to the window that asks. The shown window that owns it
     // (DialogOwner) takes no clicks while it is open, and Ctrl+8 and Ctrl+9
-    // start nothing meanwhile. One is open at a time: asked while another is open, a dialog is not
-    // shown. One not shown, or one that finishes after its window has
-    // stopped being the one in use, answers 0 (none of the buttons) or ""
-    // (no file), so that it changes nothing. The arguments are those of
-    // forms::MsgBox and mdlFile::ShowOpen and ShowSave.
+    // start nothing meanwhile. One is open at a time: asked while another is
+    // open, a dialog is not shown. One not shown, or one that finishes after
+    // its window has stopped being the one in use, answers 0 (none of the
+    // buttons) or "" (no file), so that it changes nothing. The arguments are
+    // those of forms::MsgBox and mdlFile::ShowOpen and ShowSave.
     int MsgBox(forms::Form& window, const std::string& prompt, UINT buttons, const std::string& title);
     std::string ShowOpen(forms::Form& window, const std::string& title, std::string_view filter,
                          const std::string& extension);

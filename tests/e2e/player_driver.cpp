@@ -210,10 +210,8 @@ bool PressHotKey(DWORD processId, char digit, const std::function<bool()>& done,
         if (!takenBack) return false;
         // A poll that saw the keys before Wine took them back has acted
         // once the program's thread answers a message.
-        for (HWND window : WindowsOf(processId)) {
-            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
-            break;
-        }
+        const std::vector<HWND> windows = WindowsOf(processId);
+        if (!windows.empty()) SendMessageTimeoutA(windows.front(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
         if (done()) return true;
     }
     return false;
