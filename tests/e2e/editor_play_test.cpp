@@ -61,7 +61,12 @@ TEST(EditorPlayE2E, HotKeysPlayRepeatAndStopALongPause) {
     SetText(editor.log, "Function(Main);\r\nEnableRepeat();\r\nadd(n,1);\r\nMoveMouse(n,5);\r\nPause(40);\r\n"
                         "EndFunction();");
     ASSERT_TRUE(editor.Press('9', [&] { return !editor.Shown(); }));
-    ASSERT_TRUE(WaitUntil([] { return Cursor().y == 5 && Cursor().x >= 111; }, kLimit));
+    ASSERT_TRUE(WaitUntil(
+        [] {
+            const POINT p = Cursor();
+            return p.y == 5 && p.x >= 111;
+        },
+        kLimit));
     EXPECT_FALSE(editor.Shown());
     ASSERT_TRUE(editor.Press('0', [&] { return editor.Shown(); }));
 
