@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <stdexcept>
 
 #include "net/SystemErrorText.h"
@@ -382,10 +383,6 @@ TEST(NetUniSock, EveryLineOfAReceiveArrivesBeforeTheClose) {
               (std::vector<std::string>{"text a", "text b", "text c", "closing", "status 8", "status 0"}));
 }
 
-// The peer's close is announced once, while its bytes still wait in the
-// socket: the close hands them out first, and a handler that throws on the
-// first line costs neither the next line nor Closing; a Closing handler that
-// throws still leaves the socket closed.
 namespace {
 
 // Takes the object's socket notifications off the queue unhandled; true when
@@ -396,6 +393,14 @@ bool DropNotifications(UniSock& sock) {
     while (PeekMessageW(&message, sock.EventWindow(), 0x801, 0x801, PM_REMOVE))
         readable = readable || WSAGETSELECTEVENT(message.lParam) == FD_READ;
     return readable;
+}
+
+// A server session that sends the bytes, and closes, once go is set.
+std::function<void(Peer&)> SendOnGo(const std::atomic<bool>& go, std::string bytes) {
+    return [&go, bytes](Peer& peer) {
+        for (int i = 0; i < 5000 && !go; ++i) Sleep(1);
+        peer.Send(bytes);
+    };
 }
 
 // Once the server has sent its bytes and closed, announces the close once,
@@ -411,12 +416,13 @@ void AnnounceCloseOverWaitingBytes(UniSock& sock, const LoopbackServer& server, 
 
 }  // namespace
 
+// The peer's close is announced once, while its bytes still wait in the
+// socket: the close hands them out first, and a handler that throws on the
+// first line costs neither the next line nor Closing; a Closing handler that
+// throws still leaves the socket closed.
 TEST(NetUniSock, ACloseThatFindsBytesWaitingSurvivesAThrowingHandler) {
     std::atomic<bool> go{false};
-    LoopbackServer server([&](Peer& peer) {
-        for (int i = 0; i < 5000 && !go; ++i) Sleep(1);
-        peer.Send("a\r\nb\r\n");
-    });
+    LoopbackServer server(SendOnGo(go, "a\r\nb\r\n"));
     UniSock sock;
     sock.SetMode(1);
     EventLog log(sock);
@@ -444,10 +450,7 @@ TEST(NetUniSock, ACloseThatFindsBytesWaitingSurvivesAThrowingHandler) {
 // keeps its new connection: the close and Closing were the old one's.
 TEST(NetUniSock, AConnectionMadeWhileACloseHandsOutLinesStaysOpen) {
     std::atomic<bool> go{false};
-    LoopbackServer server([&](Peer& peer) {
-        for (int i = 0; i < 5000 && !go; ++i) Sleep(1);
-        peer.Send("a\r\n");
-    });
+    LoopbackServer server(SendOnGo(go, "a\r\n"));
     LoopbackServer next([](Peer& peer) { peer.AwaitClose(); });
     UniSock sock;
     sock.SetMode(1);
