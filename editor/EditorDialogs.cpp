@@ -1,5 +1,6 @@
 // The editor's questions and file dialogs, each owned by the window that
 // asks and shown one at a time.
+#include "automation/mdlTime.h"
 #include "editor/Program.h"
 #include "editor/ScriptFile.h"
 #include "editor/mdlFile.h"
@@ -58,6 +59,12 @@ const forms::Form* Program::DialogOwner(const forms::Form& window) const {
 
 void Program::ShowFileError(forms::Form& window, std::string_view message) {
     MsgBox(window, std::string(message), MB_OK | MB_ICONEXCLAMATION, std::string(ScriptFile::ErrorTitle));
+}
+
+bool Program::WaitAfterDialog(const forms::Form& window, std::int32_t milliseconds) {
+    const std::uint32_t starts = state_.Starts;
+    mdlTime::Wait(desktop_, milliseconds);
+    return InUse(window) && window.Visible() && state_.Starts == starts;
 }
 
 bool Program::InUse(const forms::Form& window) const {

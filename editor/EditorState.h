@@ -39,9 +39,10 @@ struct EditorState {
     // inside the engine. Ticks pump messages, so another window's timer can
     // fire inside one; no second run starts until the first tick returns.
     bool RunTickActive = false;
-    // Runs started (Play, Play Selection, Correct Time): a tick whose run has
-    // been replaced by a newer start leaves the windows and text to it.
-    std::uint32_t RunStarts = 0;
+    // Runs and recordings started (Play, Play Selection, Correct Time,
+    // Record): a tick whose run has been replaced by a newer start leaves
+    // the windows and text to it, and so does a command that waited.
+    std::uint32_t Starts = 0;
 
     // Time correction
     double OriginalPlayTime = 0.0;

@@ -30,16 +30,16 @@ bool Playback::ResumePaused() {
     return true;
 }
 
-void Playback::Start(const std::string& script) {
+bool Playback::Start(const std::string& script) {
     EditorState& state = program_.State();
     SC& engine = program_.ScriptEngine();
     state.ScriptText = script;
     engine.SetExecuteType(0);
-    // A script the engine refuses is not started; the window stays shown.
-    if (!RunStep([&] { engine.Initialize(state.ScriptText); })) return;
-    ++state.RunStarts;
+    if (!RunStep([&] { engine.Initialize(state.ScriptText); })) return false;
+    ++state.Starts;
     w_.Window.Hide();
     RunEveryMillisecond(w_.tmrPlay);
+    return true;
 }
 
 void Playback::Pause() {
@@ -65,7 +65,7 @@ void Playback::CorrectTime() {
     const int answer =
         program_.MsgBox(w_.Window, "Do you wish to use the White Debug mode?", MB_YESNOCANCEL, "White Debug mode?");
     if (answer == IDYES) {
-        ++state.RunStarts;
+        ++state.Starts;
         w_.Window.Hide();
         state.WhiteFromBasic = w_.IsBasic;
         SwitchOff(w_.tmrPlay);
@@ -73,7 +73,7 @@ void Playback::CorrectTime() {
         program_.ScriptEngine().SetExecuteType(2);
         program_.White().Begin();
     } else if (answer == IDNO) {
-        ++state.RunStarts;
+        ++state.Starts;
         w_.Window.Hide();
         RunEveryMillisecond(w_.tmrCorrectTime);
     }

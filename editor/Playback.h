@@ -40,8 +40,9 @@ public:
     // nothing else changes). False when no run was paused.
     bool ResumePaused();
     // A new plain run of the script: execute type 0, the engine initialised,
-    // the window hidden, the play timer on.
-    void Start(const std::string& script);
+    // the window hidden, the play timer on. False when the engine refused
+    // the script: nothing runs.
+    bool Start(const std::string& script);
     // Ctrl+1: the play timer off, the engine paused, the run marked paused.
     void Pause();
     // One tick of the play timer: one whole run. True when the end of the

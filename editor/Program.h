@@ -6,6 +6,7 @@
 // window's own .cpp file defines.
 #include "automation/win32/WinApi.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -86,6 +87,11 @@ public:
     // The window that owns a dialog the window asks for: that window when it
     // is shown, otherwise the window in use when it is shown, otherwise none.
     const forms::Form* DialogOwner(const forms::Form& window) const;
+    // The pause that Save As and Compile make after their dialog. True when
+    // the command may go on: its window is still in use and shown, and no
+    // run or recording began meanwhile (its questions would be clicked into
+    // the recording, its file written during it).
+    bool WaitAfterDialog(const forms::Form& window, std::int32_t milliseconds);
 
     // Basic mode (frmBasic.cpp): the basic-mode window shown and in use.
     void ShowBasicWindow();

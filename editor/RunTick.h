@@ -10,7 +10,7 @@ namespace ombrelt::editor {
 class RunTick {
 public:
     explicit RunTick(EditorState& state)
-        : state_(state), entered_(!state.RunTickActive), starts_(state.RunStarts) {
+        : state_(state), entered_(!state.RunTickActive), starts_(state.Starts) {
         if (entered_) state_.RunTickActive = true;
     }
     ~RunTick() {
@@ -23,7 +23,7 @@ public:
     // nothing and let its timer try again.
     bool Entered() const { return entered_; }
     // A newer run was started, or a recording, since this tick began.
-    bool Superseded() const { return state_.RunStarts != starts_ || state_.IsRecording; }
+    bool Superseded() const { return state_.Starts != starts_; }
 
 private:
     EditorState& state_;

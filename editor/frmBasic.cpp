@@ -179,10 +179,11 @@ void frmBasic::optPlayX_Click() {
 
 void frmBasic::cmdPlay_Click() {
     if (playback_.ResumePaused()) return;
-    StopAll();
+    EndRunAndRecording();
     if (optPlayX.Value()) {
         const auto count = PlayControl::ParsePlayXCount(txtPlayX.Text());
         if (!count) {
+            Show();  // the message belongs to this window
             program_.MsgBox(*this, "The Play X times must be numeric!", MB_OK | MB_ICONERROR, "Error");
             return;
         }
@@ -192,7 +193,7 @@ void frmBasic::cmdPlay_Click() {
         program_.Automation().RepeatEnabled = true;
     }
     // Unlike the advanced window's Play, the selected window stays.
-    playback_.Start(txtLog.Text());
+    if (!playback_.Start(txtLog.Text())) Show();
 }
 
 void frmBasic::tmrPlay_Timer() {
@@ -239,11 +240,12 @@ mdlRecord::Recorder& frmBasic::Recorder() {
 }
 
 void frmBasic::cmdRecord_Click() {
-    StopAll();
+    EndRunAndRecording();
     const std::string text = txtLog.Text();
-    if (!text.empty() && text != EmptyScript &&
-        program_.MsgBox(*this, std::string(kRecordQuestion), MB_YESNO, "Confirm Recording") != IDYES)
-        return;
+    if (!text.empty() && text != EmptyScript) {
+        Show();  // the question belongs to this window
+        if (program_.MsgBox(*this, std::string(kRecordQuestion), MB_YESNO, "Confirm Recording") != IDYES) return;
+    }
     SetCaption(BasicMode::FileCaption("Untitled"));
     Hide();
     Recorder().Begin(mdlRecord::ReadKeyboard());
@@ -260,6 +262,11 @@ void frmBasic::tmrRecTime_Timer() {
 }
 
 void frmBasic::StopAll() {
+    EndRunAndRecording();
+    RunStep([&] { Show(); });
+}
+
+void frmBasic::EndRunAndRecording() {
     // Every step runs, whatever an earlier one did.
     RunStep([&] { program_.ScriptEngine().StopExecution(); });
     RunStep([&] {
@@ -279,7 +286,6 @@ void frmBasic::StopAll() {
         program_.State().CurrentFilePath.clear();
     });
     RunStep([&] { program_.Desktop().AwaitInputDelivered(); });  // before this window takes the focus
-    RunStep([&] { Show(); });
 }
 
 // Files
@@ -352,7 +358,7 @@ void frmBasic::cmdAdvanced_Click() {
 }
 
 void frmBasic::cmdAbout_Click() {
-    program_.About().Show();
+    program_.About().ShowInFront();
 }
 
 void frmBasic::cmdReadme_Click() {

@@ -69,6 +69,10 @@ protected:
 
 private:
     mdlRecord::Recorder& Recorder();
+    // StopAll without showing the window, for Play and Record, which hide
+    // it again at once: their hot keys pressed in another program do not
+    // pull this window in front for a moment.
+    void EndRunAndRecording();
 
     Program& program_;
     forms::Font font_;

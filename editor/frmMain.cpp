@@ -194,11 +194,11 @@ void frmMain::mnuFileBasicMode_Click() {
 }
 
 void frmMain::mnuFileSettings_Click() {
-    program_.Settings().Show();
+    program_.Settings().ShowInFront();
 }
 
 void frmMain::mnuHelpAbout_Click() {
-    program_.About().Show();
+    program_.About().ShowInFront();
 }
 
 void frmMain::mnuReadme_Click() {

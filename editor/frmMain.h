@@ -107,6 +107,11 @@ private:
 
     // New's work; false when the user keeps the current script (frmMain_Files.cpp).
     bool NewScript();
+    // Stop without showing the window (frmMain_Record.cpp): Play and Record,
+    // which hide it again at once, start with it, so that their hot keys
+    // pressed in another program do not pull this window in front for a
+    // moment.
+    void EndRunAndRecording();
 
     // --- Playback (frmMain_Play.cpp)
     Playback playback_{program_, {*this, txtLog, tmrPlay, tmrInputs, tmrCorrectTime, tmrRecTime, false}};

@@ -11,7 +11,6 @@
 #include "editor/frmMain.h"
 #include "editor/frmReplace.h"
 #include "editor/mdlFile.h"
-#include "automation/mdlTime.h"
 #include "forms/Application.h"
 
 namespace ombrelt::editor {
@@ -103,10 +102,10 @@ void frmMain::mnuFileSave_Click() {
 void frmMain::mnuFileSaveAs_Click() {
     std::string path = program_.ShowSave(*this, ScriptFile::SaveFilter, std::string(ScriptFile::Extension),
                                          std::string(ScriptFile::SaveTitle));
-    mdlTime::Wait(program_.Desktop(), 200);
-    // A switch to basic mode during the wait took the script along: this
-    // window's caption and path are no longer what the user works with.
-    if (!program_.InUse(*this)) return;
+    // A switch to basic mode during the wait took the script along, and a
+    // run or a recording begun meanwhile has the window: this window's
+    // caption and path are not to change under it.
+    if (!program_.WaitAfterDialog(*this, 200)) return;
     path = ScriptFile::WithExtension(path, ".ox");
     if (!mdlFile::IsValidFileName(path) || path.empty()) return;
     // The window names the file only once the script is in it.
@@ -119,10 +118,9 @@ void frmMain::mnuFileSaveAs_Click() {
 void frmMain::mnuFileCompile_Click() {
     std::string path = program_.ShowSave(*this, Compile::Filter, std::string(Compile::Extension),
                                          std::string(Compile::DialogTitle));
-    mdlTime::Wait(program_.Desktop(), 300);
-    // As in Save As: a switch to basic mode during the wait took the script
-    // along, and a question now would belong to a hidden window.
-    if (!program_.InUse(*this)) return;
+    // As in Save As: after a switch of mode, a run or a recording during
+    // the wait, a question now would belong to no window.
+    if (!program_.WaitAfterDialog(*this, 300)) return;
     path = ScriptFile::WithExtension(path, ".exe");
     if (!mdlFile::IsValidFileName(path)) {
         program_.MsgBox(*this, std::string(Compile::InvalidName), MB_OK | MB_ICONERROR,
@@ -151,7 +149,7 @@ void frmMain::mnuFileCompile_Click() {
 // Find and replace
 
 void frmMain::mnuEditFind_Click() {
-    program_.Find().Show();
+    program_.Find().ShowInFront();
 }
 
 void frmMain::mnuEditFindNext_Click() {
@@ -159,7 +157,7 @@ void frmMain::mnuEditFindNext_Click() {
 }
 
 void frmMain::mnuEditReplace_Click() {
-    program_.Replace().Show();
+    program_.Replace().ShowInFront();
 }
 
 void frmMain::FindIt() {
@@ -193,7 +191,7 @@ void frmMain::FindIt() {
 
 void frmMain::mnuScriptDebug_Click() {
     frmDebug& debug = program_.Debug();
-    debug.Show();
+    debug.ShowInFront();
     debug.GetNewDebug();
 }
 

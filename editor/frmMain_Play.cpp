@@ -8,9 +8,9 @@ namespace ombrelt::editor {
 
 void frmMain::mnuScriptPlay_Click() {
     if (playback_.ResumePaused()) return;
-    mnuScriptStop_Click();
+    EndRunAndRecording();
     program_.Automation().SelectedWindow = 0;
-    playback_.Start(txtLog.Text());
+    if (!playback_.Start(txtLog.Text())) Show();
 }
 
 void frmMain::mnuScriptPlaySelection_Click() {

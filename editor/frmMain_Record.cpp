@@ -19,11 +19,13 @@ void frmMain::mnuScriptRecord_Click() {
 }
 
 void frmMain::StartRecording() {
-    mnuScriptStop_Click();
-    if (mdlRecord::AskBeforeRecording(txtLog.Text(), mdlRecord::LineWriter::Advanced) &&
-        program_.MsgBox(*this, std::string(mdlRecord::ConfirmRecordingText), MB_YESNO,
-                        std::string(mdlRecord::ConfirmRecordingTitle)) != IDYES)
-        return;
+    EndRunAndRecording();
+    if (mdlRecord::AskBeforeRecording(txtLog.Text(), mdlRecord::LineWriter::Advanced)) {
+        Show();  // the question belongs to this window
+        if (program_.MsgBox(*this, std::string(mdlRecord::ConfirmRecordingText), MB_YESNO,
+                            std::string(mdlRecord::ConfirmRecordingTitle)) != IDYES)
+            return;
+    }
     Hide();
     Recorder().Begin(mdlRecord::ReadKeyboard());
     tmrRecTime.SetEnabled(true);
@@ -35,6 +37,11 @@ void frmMain::tmrRecord_Timer() { Recorder().Tick(mdlRecord::ReadKeyboard()); }
 void frmMain::tmrRecTime_Timer() { Recorder().CountSecond(); }
 
 void frmMain::mnuScriptStop_Click() {
+    EndRunAndRecording();
+    RunStep([&] { Show(); });
+}
+
+void frmMain::EndRunAndRecording() {
     // Every step runs, whatever an earlier one did.
     RunStep([&] { program_.ScriptEngine().StopExecution(); });
     RunStep([&] {
@@ -46,7 +53,6 @@ void frmMain::mnuScriptStop_Click() {
     // The keys and clicks of the run reach their windows before this one
     // takes the focus.
     RunStep([&] { program_.Desktop().AwaitInputDelivered(); });
-    RunStep([&] { Show(); });
 }
 
 void frmMain::StopRecording() {

@@ -114,6 +114,7 @@ void Recorder::Begin(const KeyboardState& keys) {
     Pointer = desktop_.GetCursorPos();
     LastMove = Pointer;
     editor_.IsRecording = true;
+    ++editor_.Starts;
 }
 
 void Recorder::Tick(const KeyboardState& keys) {

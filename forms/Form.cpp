@@ -85,13 +85,17 @@ void Form::Unload() {
 
 void Form::Show() {
     EnsureLoaded();
+    // A form already shown keeps its place and the focus stays where it is:
+    // a program that shows its window again (the editor's Stop does on every
+    // Ctrl+0, pressed in any program) must not take another program's keys.
+    if (window_ && !IsWindowVisible(window_)) ShowWindow(window_, SW_SHOW);
+}
+
+void Form::ShowInFront() {
+    Show();
     if (!window_) return;
-    if (!IsWindowVisible(window_)) {
-        ShowWindow(window_, SW_SHOW);
-        return;
-    }
-    // Asked for again while open, maybe behind another window: it comes to
-    // the front with the focus, or the command would look dead.
+    // Asked for again while open, maybe minimised or behind another window:
+    // otherwise the command would look dead.
     if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
     BringWindowToTop(window_);
     SetForegroundWindow(window_);

@@ -57,9 +57,12 @@ public:
 
     HWND Handle() const { return window_; }
     Application& App() const { return app_; }
-    // Loads the form first when needed; a form already shown comes to the
-    // front and is activated.
+    // Loads the form first when needed. A form already shown, minimised or
+    // not, stays where it is and the focus does not move.
     void Show();
+    // What a person's request for the form does: shown, restored if
+    // minimised, in front of the other windows and with the focus.
+    void ShowInFront();
     void Hide();
     bool Visible() const;
 

@@ -3,6 +3,7 @@
 // thread of the test.
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 #include "Compiler/ScriptPayload.h"
@@ -25,6 +26,7 @@ class EditorFilesWindow : public ::testing::Test {
 protected:
     EditorFilesWindow() {
         program.OnEnd = [] {};
+        main.Show();  // the window in use, as when its menu is chosen
         char temp[MAX_PATH] = {};
         GetTempPathA(sizeof temp, temp);
         folder = std::string(temp) + "ombrelt_editor_files_" + std::to_string(GetCurrentProcessId());
@@ -358,7 +360,7 @@ TEST_F(EditorFilesWindow, AFailedSaveKeepsTheFileTheCaptionAndThePath) {
     EXPECT_FALSE(FileAccess::ReadWholeFile(File("nul"), bytes));
 }
 
-TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogAndReportsAMissingPlayer) {
+TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogReportsAMissingPlayerAndStopsWhenItsWindowIsTaken) {
     {
         DialogAnswerer answers;
         answers.Press(IDCANCEL);
@@ -385,13 +387,22 @@ TEST_F(EditorFilesWindow, CompileRefusesACancelledDialogAndReportsAMissingPlayer
         EXPECT_EQ(answers.Dialogs()[2].Text, "Could not create exectuable!");
         EXPECT_EQ(Read(File("x.exe")), "old");
     }
-    // A switch to basic mode before Compile's wait ends: it asks nothing more.
-    DialogAnswerer answers;
-    answers.Choose(File("y"), [&](HWND) {
-        PostMessageA(main.Handle(), WM_COMMAND, main.mnuFileBasicMode.CommandId(), 0);
-    });
-    answers.Press(IDNO);
-    main.mnuFileCompile_Click();
+    // Compile's wait after its dialog: a recording begun during it, or a
+    // switch to basic mode, ends the command without a word.
+    const auto dialogsWithDuringTheWait = [&](unsigned command) {
+        DialogAnswerer answers;
+        answers.Choose(File("y"));
+        std::thread during([&answers, command, window = main.Handle()] {
+            if (answers.WaitAllAnswered(5000)) PostMessageA(window, WM_COMMAND, command, 0);
+        });
+        main.mnuFileCompile_Click();
+        during.join();
+        return answers.Dialogs().size();
+    };
+    main.txtLog.SetText("");  // Record asks nothing
+    EXPECT_EQ(dialogsWithDuringTheWait(main.mnuScriptRecord.CommandId()), 1u);
+    EXPECT_TRUE(state.IsRecording);
+    main.mnuScriptStop_Click();
+    EXPECT_EQ(dialogsWithDuringTheWait(main.mnuFileBasicMode.CommandId()), 1u);
     EXPECT_TRUE(state.BasicModeInUse);
-    EXPECT_EQ(answers.Dialogs().size(), 1u);
 }

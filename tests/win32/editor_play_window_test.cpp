@@ -3,10 +3,13 @@
 // windows, engine and desktop; message boxes answered by a thread of the test.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "e2e/TargetProcess.h"
 #include "editor/Program.h"
+#include "editor/frmBasic.h"
+#include "editor/frmFind.h"
 #include "editor/frmMain.h"
 #include "editor/frmWhite.h"
 #include "editor_play_support.h"
@@ -72,6 +75,22 @@ protected:
         return p;
     }
     bool Idle() { return !main.tmrPlay.Enabled() && main.Visible(); }
+    // The window in front, asked for until it is (Wine hands the foreground
+    // back when X reports the focus of the window that had it), and raised:
+    // Wine raises the window it activated from a queued message.
+    bool BringToFront(HWND window) {
+        return PumpUntil([&] {
+            forms::DoEvents();
+            if (GetForegroundWindow() == window) return true;
+            SetForegroundWindow(window);
+            return false;
+        });
+    }
+    static bool Above(HWND upper, HWND lower) {
+        for (HWND w = GetWindow(upper, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+            if (w == lower) return true;
+        return false;
+    }
 
     editor::Program program;
     editor::frmMain& main = program.Main();
@@ -159,6 +178,73 @@ TEST_F(EditorPlay, PlayRightAfterStopRunsTheNewScriptOnce) {
     EXPECT_EQ(Cursor().y, 9);
     EXPECT_EQ(answers.Dialogs().size(), 1u);  // the question only
     EXPECT_EQ(main.txtLog.Text(), next);
+}
+
+// Stop shows its window only when a run or a recording hid it. Ctrl+0 is
+// pressed in other programs for their own reasons: the foreground stays
+// theirs, a minimised window stays minimised, and a question stays above
+// the window that owns it.
+TEST_F(EditorPlay, StopLeavesAShownWindowWhereItIs) {
+    ombrelt::testing::TargetProcess target;
+    ASSERT_TRUE(target.Window());
+    editor::frmBasic& basic = program.Basic();
+    basic.Show();
+    const std::vector<std::pair<forms::Form*, std::function<void()>>> stops = {
+        {&main, [&] { main.mnuScriptStop_Click(); }}, {&basic, [&] { basic.StopAll(); }}};
+    for (const auto& [window, stop] : stops) {
+        ASSERT_TRUE(BringToFront(target.Window()));
+        stop();
+        EXPECT_EQ(GetForegroundWindow(), target.Window()) << window->Caption();
+        ShowWindow(window->Handle(), SW_MINIMIZE);
+        stop();
+        EXPECT_TRUE(window->Minimized()) << window->Caption();
+        ShowWindow(window->Handle(), SW_RESTORE);
+    }
+
+    ASSERT_TRUE(BringToFront(main.Handle()));
+    main.txtLog.SetText("LeftClick();");
+    // Ctrl+0 under New's question: the hot-key poll is a timer, which ticks
+    // inside the question's loop.
+    std::atomic<bool> stopped{false};
+    Once ctrlZero(200, [&] {
+        main.mnuScriptStop_Click();
+        stopped = true;
+    });
+    bool questionInFront = false, questionAbove = false;
+    DialogAnswerer answers;
+    answers.Press(IDNO, [&](HWND question) {
+        for (int i = 0; i < 200 && !stopped; ++i) Sleep(10);
+        questionInFront = GetForegroundWindow() == question;
+        questionAbove = Above(question, main.Handle());
+    });
+    main.mnuNew_Click();
+    EXPECT_TRUE(stopped);
+    EXPECT_TRUE(questionInFront);
+    EXPECT_TRUE(questionAbove);
+}
+
+// The keys of a run that Ctrl+9 started in another program go to that
+// program, not to a window of the editor left open (Find), whether the
+// editor was idle or a run was under way.
+TEST_F(EditorPlay, AHotKeyRunTypesIntoTheProgramInFront) {
+    ombrelt::testing::TargetProcess target;
+    ASSERT_TRUE(target.Window());
+    program.Find().Show();
+    main.txtLog.SetText("Function(Main);Pause(300);KeyDown(65);KeyUp(65);Pause(20000);EndFunction();");
+    ASSERT_TRUE(BringToFront(target.Window()));
+    PressCtrlLater(0, '9');
+    // Inside the first run's long pause, once it has typed: Ctrl+9 again.
+    bool again = false;
+    forms::Timer restart(
+        [&] {
+            if (again || !target.WaitFor("EDIT a", 0)) return;
+            again = true;
+            main.txtLog.SetText("Function(Main);Pause(300);KeyDown(66);KeyUp(66);EndFunction();");
+            PressCtrlLater(0, '9');
+        },
+        10, true);
+    ASSERT_TRUE(PumpUntil([&] { return state.Starts == 2 && Idle(); }));
+    EXPECT_TRUE(target.WaitFor("EDIT ab", 1000));
 }
 
 // The recorder brings the key state up to date itself: with another program

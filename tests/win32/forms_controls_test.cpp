@@ -258,9 +258,12 @@ TEST(FormsControls, ActivationGivesTheFocusBackAndALoneTextBoxTakesTab) {
     Press(VK_TAB);
     EXPECT_TRUE(PumpUntil([&] { return editor.txt.Text() == "\t"; }, 2000));
 
-    // Shown again while behind the editor: in front, with its focus back.
-    dialog.Show();
+    // Asked for again while behind the editor, minimised: restored, in
+    // front, with its focus back.
+    ShowWindow(dialog.Handle(), SW_MINIMIZE);
+    dialog.ShowInFront();
     DoEvents();
+    EXPECT_FALSE(dialog.Minimized());
     EXPECT_EQ(GetForegroundWindow(), dialog.Handle());
     EXPECT_EQ(GetFocus(), dialog.cmdOK.Handle());
     HWND above = dialog.Handle();
