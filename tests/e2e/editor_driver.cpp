@@ -93,6 +93,16 @@ bool InMenuMode(DWORD thread) {
     return (GuiOf(thread).flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0;
 }
 
+// Ends what a failed try left: an F10 that took effect after the try gave
+// up on it, or a menu opened too late. Escape closes the open menu, then the
+// menu bar.
+void LeaveMenu(DWORD thread, DWORD processId) {
+    for (int i = 0; i < 3 && (InMenuMode(thread) || MenuOpen(processId)); ++i) {
+        Press(VK_ESCAPE);
+        WaitUntil([&] { return !InMenuMode(thread) && !MenuOpen(processId); }, 1000);
+    }
+}
+
 }  // namespace
 
 bool AwaitKeys(HWND window, DWORD limitMs) {
@@ -116,17 +126,17 @@ bool ChooseMenu(HWND window, char menu, std::initializer_list<WORD> keys) {
     DWORD processId = 0;
     const DWORD thread = GetWindowThreadProcessId(window, &processId);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (!AwaitKeys(window, 2000)) continue;
-        Press(VK_F10);
-        if (!WaitUntil([&] { return InMenuMode(thread); }, 2000)) continue;
-        Press(static_cast<WORD>(menu));
-        if (!WaitUntil([&] { return MenuOpen(processId); }, 2000)) {
-            Press(VK_ESCAPE);
-            WaitUntil([&] { return !InMenuMode(thread); }, 2000);
-            continue;
+        if (AwaitKeys(window, 2000)) {
+            Press(VK_F10);
+            if (WaitUntil([&] { return InMenuMode(thread); }, 2000)) {
+                Press(static_cast<WORD>(menu));
+                if (WaitUntil([&] { return MenuOpen(processId); }, 2000)) {
+                    for (WORD key : keys) Press(key);
+                    return WaitUntil([&] { return !MenuOpen(processId) && !InMenuMode(thread); }, 2000);
+                }
+            }
         }
-        for (WORD key : keys) Press(key);
-        return WaitUntil([&] { return !MenuOpen(processId) && !InMenuMode(thread); }, 2000);
+        LeaveMenu(thread, processId);  // the next try starts with no menu
     }
     return false;
 }
