@@ -25,6 +25,8 @@ public:
     // forgotten, and a digit still held when Ctrl goes down again is a press,
     // as it is when nobody else polled it.
     void Forget() { down_.fill(false); }
+    // The key was down at this program's latest poll of it.
+    bool SawDown(int virtualKey) const { return down_[static_cast<std::size_t>(virtualKey) & 0xFF]; }
 
 private:
     std::array<bool, 256> down_{};

@@ -2,8 +2,9 @@
 // window, Open and Save, and a White Debug run started from it.
 #include <gtest/gtest.h>
 
-#include "editor/EditCommands.h"
+#include "HeldKey.h"
 #include "automation/FileAccess.h"
+#include "editor/EditCommands.h"
 #include "editor/Program.h"
 #include "editor/frmBasic.h"
 #include "editor/frmMain.h"
@@ -13,6 +14,7 @@
 
 using namespace ombrelt;
 using ombrelt::testing::DialogAnswerer;
+using ombrelt::testing::HeldKey;
 
 namespace {
 
@@ -116,18 +118,19 @@ TEST_F(EditorBasic, ADialogHoldsItsWindowAndAnswersOnlyWhileTheWindowIsInUse) {
     basic.txtLog.SetText("LeftClick();");
     bool enabledDuring = true;
     {
+        // Under the question, held until the hot-key poll has read it.
+        HeldKey ctrlEight({.Key = '8',
+                           .Modifier = VK_CONTROL,
+                           .Taken = [&] { return program.HotKeyPresses().SawDown('8'); },
+                           .When = [&] { return state.DialogOpen; }});
         DialogAnswerer answers;
         answers.Press(IDNO, [&](HWND) {
             enabledDuring = IsWindowEnabled(basic.Handle()) != 0;
-            keybd_event(VK_CONTROL, 0, 0, 0);
-            keybd_event('8', 0, 0, 0);
-            Sleep(150);  // held as a person holds it, so that the poll sees it
-            keybd_event('8', 0, KEYEVENTF_KEYUP, 0);
-            keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-            Sleep(100);
+            for (int i = 0; i < 600 && !ctrlEight.Done(); ++i) Sleep(10);
         });
         answers.Press(IDNO);  // for a question that would stack
         basic.cmdRecord_Click();
+        EXPECT_TRUE(ctrlEight.Taken());
         EXPECT_EQ(answers.Dialogs().size(), 1u);
     }
     EXPECT_FALSE(enabledDuring);

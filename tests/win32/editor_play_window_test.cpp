@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
+#include <optional>
 
+#include "HeldKey.h"
 #include "e2e/TargetProcess.h"
 #include "editor/Program.h"
 #include "editor/frmBasic.h"
@@ -18,6 +19,8 @@
 
 using namespace ombrelt;
 using ombrelt::testing::DialogAnswerer;
+using ombrelt::testing::HeldKey;
+using ombrelt::testing::PressUntilTaken;
 using ombrelt::testing::play::PumpFor;
 using ombrelt::testing::play::PumpUntil;
 
@@ -47,28 +50,21 @@ protected:
         program.OnEnd = [] {};
         automation.RepeatEnabled = false;
         main.Show();
-        // Keys typed while a new window is still being activated may miss it.
-        PumpFor(300);
     }
-    ~EditorPlay() override {
-        for (std::thread& t : typists_) t.join();
-        main.mnuScriptStop_Click();
-    }
+    ~EditorPlay() override { main.mnuScriptStop_Click(); }
 
-    // Ctrl and a digit typed by another thread (this one may be inside a
-    // run), the digit held as a person holds it: Wine answers key-state
-    // queries from a cache of up to 50 ms, and a press released by the time
-    // the cache is refreshed is lost.
-    void PressCtrlLater(int delayMs, char digit) {
-        typists_.emplace_back([delayMs, digit] {
-            Sleep(delayMs);
-            keybd_event(VK_CONTROL, 0, 0, 0);
-            keybd_event(digit, 0, 0, 0);
-            Sleep(150);
-            keybd_event(digit, 0, KEYEVENTF_KEYUP, 0);
-            keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-        });
+    // Ctrl and a digit for the hot-key polls, held until taken, pressed once
+    // when (at once without it). The polls' record of the digit read down
+    // keeps a press that Wine took back after the poll had read it from
+    // being made twice.
+    HeldKey::Press CtrlAnd(char digit, std::function<bool()> taken, std::function<bool()> when = {}) {
+        return {.Key = static_cast<WORD>(digit),
+                .Modifier = VK_CONTROL,
+                .Taken = std::move(taken),
+                .Read = [this, digit] { return ReadDown(digit); },
+                .When = std::move(when)};
     }
+    bool ReadDown(char digit) { return program.HotKeyPresses().SawDown(digit); }
     static POINT Cursor() {
         POINT p{};
         GetCursorPos(&p);
@@ -96,7 +92,6 @@ protected:
     editor::frmMain& main = program.Main();
     editor::EditorState& state = program.State();
     AutomationState& automation = program.Automation();
-    std::vector<std::thread> typists_;
 };
 
 TEST_F(EditorPlay, PlaySelectionRunsFromTheCaretAndABrokenRunEndsQuietly) {
@@ -127,9 +122,10 @@ TEST_F(EditorPlay, PlaySelectionRunsFromTheCaretAndABrokenRunEndsQuietly) {
 TEST_F(EditorPlay, CtrlNineDuringARunStartsItAnew) {
     main.txtLog.SetText("Function(Main);MoveMouse(1,1);Pause(800);MoveMouse(55,66);EndFunction();");
     main.mnuScriptPlay_Click();
+    const auto started = state.Starts;
     Once edit(100, [&] { main.txtLog.SetText("Function(Main);MoveMouse(77,88);EndFunction();"); });
-    PressCtrlLater(200, '9');
-    ASSERT_TRUE(PumpUntil([&] { return edit.Fired() && Idle(); }));
+    HeldKey ctrlNine(CtrlAnd('9', [&] { return state.Starts == started + 1; }, [&] { return edit.Fired(); }));
+    ASSERT_TRUE(PumpUntil([&] { return ctrlNine.Taken() && Idle(); }));
     EXPECT_EQ(Cursor().x, 77);
     EXPECT_EQ(Cursor().y, 88);
 }
@@ -232,18 +228,18 @@ TEST_F(EditorPlay, AHotKeyRunTypesIntoTheProgramInFront) {
     program.Find().Show();
     main.txtLog.SetText("Function(Main);Pause(300);KeyDown(65);KeyUp(65);Pause(20000);EndFunction();");
     ASSERT_TRUE(BringToFront(target.Window()));
-    PressCtrlLater(0, '9');
+    const auto started = state.Starts;
+    HeldKey first(CtrlAnd('9', [&] { return state.Starts == started + 1; }));
     // Inside the first run's long pause, once it has typed: Ctrl+9 again.
-    bool again = false;
+    std::optional<HeldKey> again;
     forms::Timer restart(
         [&] {
-            if (again || !target.WaitFor("EDIT a", 0)) return;
-            again = true;
+            if (again || !first.Done() || !target.WaitFor("EDIT a", 0)) return;
             main.txtLog.SetText("Function(Main);Pause(300);KeyDown(66);KeyUp(66);EndFunction();");
-            PressCtrlLater(0, '9');
+            again.emplace(CtrlAnd('9', [&] { return state.Starts == started + 2; }));
         },
         10, true);
-    ASSERT_TRUE(PumpUntil([&] { return state.Starts == 2 && Idle(); }));
+    ASSERT_TRUE(PumpUntil([&] { return again && again->Taken() && Idle(); }));
     EXPECT_TRUE(target.WaitFor("EDIT ab", 1000));
 }
 
@@ -256,15 +252,9 @@ TEST_F(EditorPlay, RecorderSeesKeysWithoutTheHotKeyPoll) {
     main.tmrInputs.SetEnabled(false);
     main.txtLog.SetText("");
     main.StartRecording();
-    SetForegroundWindow(target.Window());
-    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == target.Window(); }));
-    typists_.emplace_back([] {
-        Sleep(100);
-        keybd_event('Q', 0, 0, 0);
-        Sleep(150);
-        keybd_event('Q', 0, KEYEVENTF_KEYUP, 0);
-    });
-    PumpFor(500);
+    ASSERT_TRUE(BringToFront(target.Window()));
+    HeldKey q({.Key = 'Q', .Taken = [&] { return state.ScriptText.find("KeyDown(81);") != std::string::npos; }});
+    ASSERT_TRUE(PumpUntil([&] { return q.Done(); }));
     main.mnuScriptStop_Click();
     EXPECT_NE(main.txtLog.Text().find("KeyDown(81);"), std::string::npos) << main.txtLog.Text();
 }
@@ -274,8 +264,8 @@ TEST_F(EditorPlay, CtrlOnePausesATimedRunAndPlayResumesIt) {
         "Function(Main);\r\nOrigionalPlayTime(1);\r\nSetPausePercent(100);\r\nPause(1000);\r\nMoveMouse(3,3);\r\n"
         "EndFunction();";
     main.txtLog.SetText(script);
-    PressCtrlLater(0, '1');  // outside a timed run: nothing
-    PumpFor(300);
+    // Outside a timed run: nothing, once the poll has read it.
+    ASSERT_TRUE(PressUntilTaken(CtrlAnd('1', [&] { return ReadDown('1'); })));
     EXPECT_FALSE(state.IsPaused);
     {
         DialogAnswerer answers;
@@ -289,7 +279,9 @@ TEST_F(EditorPlay, CtrlOnePausesATimedRunAndPlayResumesIt) {
     answers.Press(IDNO);
     answers.Press(IDOK);
     main.mnuScriptCorrectTime_Click();
-    PressCtrlLater(300, '1');
+    // Inside the timed run's pause.
+    HeldKey ctrlOne(CtrlAnd('1', [&] { return state.IsPaused; },
+                            [&] { return state.RunTickActive && main.tmrCorrectTime.Enabled(); }));
     ASSERT_TRUE(PumpUntil([&] { return answers.AllAnswered() && main.Visible(); }, 3000));
     EXPECT_TRUE(state.IsPaused);
     EXPECT_NE(Cursor().x, 3);  // ended before the statement after the pause
@@ -314,18 +306,17 @@ TEST_F(EditorPlay, CtrlZeroLeavesTheWhiteDebugRunWithoutAMessage) {
     editor::frmWhite& white = program.White();
     EXPECT_FALSE(main.tmrInputs.Enabled());
     std::string pointer, line;
-    bool back = false;
     Once move(300, [] { SetCursorPos(300, 200); });
     Once look(700, [&] {
         pointer = white.lblMouse.Caption();
         line = white.lblLine.Caption();
     });
-    PressCtrlLater(800, '0');
-    Once lookAgain(1200, [&] { back = main.Visible() && !white.Visible() && main.tmrInputs.Enabled(); });
-    ASSERT_TRUE(PumpUntil([&] { return lookAgain.Fired() && main.Visible() && !white.tmrPlay.Enabled(); }));
+    HeldKey ctrlZero(
+        CtrlAnd('0', [&] { return main.Visible() && !white.tmrPlay.Enabled(); }, [&] { return look.Fired(); }));
+    ASSERT_TRUE(PumpUntil([&] { return ctrlZero.Taken() && !state.RunTickActive; }));
     EXPECT_EQ(pointer, "(300, 200)");
     EXPECT_EQ(line, "5");  // four statements and the SetPausePercent handed over
-    EXPECT_TRUE(back);
+    EXPECT_TRUE(main.Visible() && !white.Visible() && main.tmrInputs.Enabled());
     PumpFor(100);
     EXPECT_EQ(answers.Dialogs().size(), 1u);  // the question only
     EXPECT_EQ(main.tmrPlay.Interval(), 0);    // until a Play sets it

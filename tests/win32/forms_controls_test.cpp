@@ -6,16 +6,16 @@
 
 #include <functional>
 
+#include "HeldKey.h"
 #include "forms/Application.h"
 #include "forms/Controls.h"
 #include "forms/Dialogs.h"
 #include "forms/Form.h"
 #include "forms/Menu.h"
 #include "forms/MessageLoop.h"
-#include "editor_play_support.h"
 
 using namespace ombrelt::forms;
-using ombrelt::testing::play::PumpUntil;
+using ombrelt::testing::PressUntilTaken;
 
 namespace {
 
@@ -57,22 +57,6 @@ protected:
     void Form_Unload() override { ++unloads; }
     bool Form_QueryUnload() override { return cancelClose; }
 };
-
-// Presses and releases key as a person would, with modifier held (0 for none).
-void Press(WORD key, WORD modifier = 0) {
-    INPUT keys[4] = {};
-    UINT count = 0;
-    auto add = [&](WORD vk, DWORD flags) {
-        keys[count].type = INPUT_KEYBOARD;
-        keys[count].ki.wVk = vk;
-        keys[count++].ki.dwFlags = flags;
-    };
-    if (modifier) add(modifier, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (modifier) add(modifier, KEYEVENTF_KEYUP);
-    SendInput(count, keys, sizeof(INPUT));
-}
 
 // The menu item of a window's menu whose text starts with caption.
 UINT FindMenuCommand(HMENU menu, const std::string& caption) {
@@ -193,8 +177,7 @@ TEST(FormsControls, ShortcutKeysReachTheMenuItemThroughTheLoop) {
     SetForegroundWindow(form.Handle());
     form.txt.SetFocus();
     DoEvents();
-    Press('K', VK_CONTROL);
-    EXPECT_TRUE(PumpUntil([&] { return form.menuClicks == 1; }, 2000));
+    EXPECT_TRUE(PressUntilTaken({.Key = 'K', .Modifier = VK_CONTROL, .Taken = [&] { return form.menuClicks == 1; }}));
     EXPECT_EQ(form.txt.Text(), "");  // the key went to the menu, not into the text
 }
 
@@ -225,15 +208,12 @@ TEST(FormsControls, FocusStartsOnTheFirstControlAndTabWalksTheControls) {
     EXPECT_EQ(GetFocus(), dialog.txtName.Handle());
 
     // An option group is one stop: its selected option.
-    Press(VK_TAB);
-    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == dialog.optB.Handle(); }, 2000));
-    Press(VK_TAB);
-    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == dialog.cmdOK.Handle(); }, 2000));
-    Press(VK_TAB, VK_SHIFT);
-    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == dialog.optB.Handle(); }, 2000));
+    const auto focusOn = [](const Control& control) { return [&control] { return GetFocus() == control.Handle(); }; };
+    EXPECT_TRUE(PressUntilTaken({.Key = VK_TAB, .Taken = focusOn(dialog.optB)}));
+    EXPECT_TRUE(PressUntilTaken({.Key = VK_TAB, .Taken = focusOn(dialog.cmdOK)}));
+    EXPECT_TRUE(PressUntilTaken({.Key = VK_TAB, .Modifier = VK_SHIFT, .Taken = focusOn(dialog.optB)}));
 
-    Press(VK_ESCAPE);
-    EXPECT_TRUE(PumpUntil([&] { return dialog.cancelClicks == 1; }, 2000));
+    EXPECT_TRUE(PressUntilTaken({.Key = VK_ESCAPE, .Taken = [&] { return dialog.cancelClicks == 1; }}));
 }
 
 // A form whose only stop is a multi-line text box, like an editor window.
@@ -255,8 +235,7 @@ TEST(FormsControls, ActivationGivesTheFocusBackAndALoneTextBoxTakesTab) {
     SetForegroundWindow(editor.Handle());
     DoEvents();
     EXPECT_EQ(GetFocus(), editor.txt.Handle());
-    Press(VK_TAB);
-    EXPECT_TRUE(PumpUntil([&] { return editor.txt.Text() == "\t"; }, 2000));
+    EXPECT_TRUE(PressUntilTaken({.Key = VK_TAB, .Taken = [&] { return editor.txt.Text() == "\t"; }}));
 
     // Asked for again while behind the editor, minimised: restored, in
     // front, with its focus back.
