@@ -53,10 +53,10 @@ protected:
     }
     ~EditorPlay() override { main.mnuScriptStop_Click(); }
 
-    // Ctrl and a digit for the hot-key polls, held until taken, pressed once
-    // when (at once without it). The polls' record of the digit read down
-    // keeps a press that Wine took back after the poll had read it from
-    // being made twice.
+    // Ctrl and a digit for the hot-key polls, held until taken; pressed once
+    // when holds, or at once. The polls' record of the digit read down keeps
+    // a press that Wine took back after a poll had read it from being made
+    // twice.
     HeldKey::Press CtrlAnd(char digit, std::function<bool()> taken, std::function<bool()> when = {}) {
         return {.Key = static_cast<WORD>(digit),
                 .Modifier = VK_CONTROL,
