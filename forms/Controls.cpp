@@ -188,8 +188,10 @@ Label::Label(Form& owner, ControlLayout layout, Align align)
 
 // Buttons
 
+// A caption wider than the button wraps at its spaces; the lines stay
+// centred both ways, and a caption that fits keeps its one line.
 CommandButton::CommandButton(Form& owner, ControlLayout layout)
-    : Control(owner, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON, std::move(layout)) {}
+    : Control(owner, "BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, std::move(layout)) {}
 
 void CommandButton::OnCommand(unsigned code) {
     if (code == BN_CLICKED) PerformClick();
