@@ -12,14 +12,21 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "automation/FileAccess.h"
+#include "automation/win32/Handles.h"
 #include "editor/Program.h"
 #include "editor/frmAbout.h"
+#include "editor/frmBasic.h"
 #include "editor/frmChoice.h"
+#include "editor/frmDebug.h"
+#include "editor/frmFind.h"
 #include "editor/frmMain.h"
+#include "editor/frmReplace.h"
 #include "editor/frmSettings.h"
 #include "editor/frmSplash2.h"
+#include "editor/frmWhite.h"
 #include "editor/mdlManifest.h"
 #include "forms/Dialogs.h"
 #include "forms/MessageLoop.h"
@@ -430,6 +437,67 @@ TEST_F(EditorShell, EngineHooksCountWhiteDebugLinesAndKeepThePausePercent) {
     engine.Execute();
     EXPECT_EQ(program_.State().WhiteLineCount, afterWhite);
     EXPECT_EQ(program_.Automation().PauseFactor, 1.0);
+}
+
+// Where a control draws its caption, as Wine's controls leave it: a label
+// its whole client area, wrapped; a push button within its 2-pixel edge, a
+// check box or an option beside its mark, both wrapped when multi-line; a
+// frame on one line between its line's ends.
+struct CaptionRoom {
+    RECT area;
+    UINT format;
+};
+
+CaptionRoom RoomOfCaption(HWND control, bool label, HDC dc) {
+    RECT area{};
+    GetClientRect(control, &area);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    if (label) return {area, static_cast<UINT>(DT_WORDBREAK | (style & SS_NOPREFIX ? DT_NOPREFIX : 0))};
+    const UINT lines = style & BS_MULTILINE ? DT_WORDBREAK : DT_SINGLELINE;
+    switch (style & BS_TYPEMASK) {
+    case BS_GROUPBOX:
+        InflateRect(&area, -8, 0);
+        return {area, DT_SINGLELINE};
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        InflateRect(&area, -2, -2);
+        return {area, lines};
+    default:
+        INT zero = 0;
+        GetCharWidth32A(dc, '0', '0', &zero);
+        area.left += GetSystemMetrics(SM_CXMENUCHECK) + zero / 2;
+        return {area, lines};
+    }
+}
+
+// No caption of any window is cut off: measured in its control's own font,
+// every caption fits where its control draws it.
+TEST_F(EditorShell, EveryCaptionShowsWhole) {
+    const std::vector<forms::Form*> windows = {&program_.Choice(),  &program_.Basic(), &program_.Main(),
+                                               &program_.Settings(), &program_.Find(),  &program_.Replace(),
+                                               &program_.Debug(),    &program_.About(), &program_.White()};
+    int captions = 0;
+    for (forms::Form* window : windows) {
+        window->EnsureLoaded();
+        for (HWND control = GetWindow(window->Handle(), GW_CHILD); control;
+             control = GetWindow(control, GW_HWNDNEXT)) {
+            char text[256] = {}, kind[16] = {};
+            GetWindowTextA(control, text, sizeof text);
+            GetClassNameA(control, kind, sizeof kind);
+            const bool label = lstrcmpiA(kind, "STATIC") == 0;
+            if (!text[0] || (!label && lstrcmpiA(kind, "BUTTON") != 0)) continue;
+            win32::WindowDc dc(control);
+            win32::Selection font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+            const CaptionRoom room = RoomOfCaption(control, label, dc.Get());
+            const LONG width = room.area.right - room.area.left, height = room.area.bottom - room.area.top;
+            RECT needs{0, 0, width, 0};
+            DrawTextA(dc.Get(), text, -1, &needs, room.format | DT_CALCRECT);
+            EXPECT_LE(needs.right, width) << '"' << text << "\" in \"" << window->Caption() << '"';
+            EXPECT_LE(needs.bottom, height) << '"' << text << "\" in \"" << window->Caption() << '"';
+            ++captions;
+        }
+    }
+    EXPECT_GT(captions, 40);  // the windows' controls were all found
 }
 
 TEST_F(EditorShell, ManifestIsWrittenOnceOnWindowsXpOnly) {
