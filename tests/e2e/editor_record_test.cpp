@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/KeyInput.h"
 #include "TargetProcess.h"
 #include "editor_driver.h"
 
@@ -75,10 +76,15 @@ void Tap(WORD vk) {
     Key(vk, true);
 }
 
+// Ctrl and a digit, each state held for the recorder to see; the digit goes
+// down only while Ctrl is down.
 void CtrlTap(WORD vk) {
-    Key(VK_CONTROL, false);
-    Tap(vk);
-    Key(VK_CONTROL, true);
+    {
+        const ombrelt::testing::KeysDown keys(VK_CONTROL, vk, 5000, kSettle);
+        EXPECT_TRUE(keys.Down()) << "Ctrl+" << static_cast<char>(vk);
+        Sleep(kSettle);
+    }
+    Sleep(kSettle);
 }
 
 // Answers the confirmation that Record asks over an existing script with a

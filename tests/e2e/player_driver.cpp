@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "../support/KeyInput.h"
 #include "Compiler/ScriptPayload.h"
 #include "ProcessStart.h"
 
@@ -199,13 +200,13 @@ bool PressHotKey(DWORD processId, char digit, const std::function<bool()>& done,
     const WORD key = static_cast<WORD>(digit);
     const auto held = [key] { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) && (GetAsyncKeyState(key) & 0x8000); };
     for (int attempt = 0; attempt < 3; ++attempt) {
-        Key(VK_CONTROL, false);
-        Key(key, false);
-        const DWORD start = GetTickCount();
-        while (!done() && held() && GetTickCount() - start < limitMs) Sleep(1);
-        const bool takenBack = !held();
-        Key(key, true);
-        Key(VK_CONTROL, true);
+        bool takenBack = false;
+        {
+            const ombrelt::testing::KeysDown keys(VK_CONTROL, key, limitMs);
+            const DWORD start = GetTickCount();
+            while (keys.Down() && !done() && (held() || keys.ThroughX()) && GetTickCount() - start < limitMs) Sleep(1);
+            takenBack = !keys.ThroughX() && !held();
+        }
         if (done()) return true;
         if (!takenBack) return false;
         // A poll that saw the keys before Wine took them back has acted

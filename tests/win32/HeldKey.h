@@ -1,10 +1,10 @@
 #pragma once
 // A key, or a modifier and a key, pressed as real input by a thread of its
 // own and held as a person holds it, until the program shows that it took
-// it. Wine takes an injected key back when X reports a change of focus: it
-// resets its key state from X's keymap, which never saw the key. A key that
-// reads up while it is held was taken back, and is pressed again unless the
-// program had read it already.
+// it. Typed through X where a window is in front (KeyInput.h), so Wine takes
+// nothing back. Otherwise it goes the Windows way, the modifier first, and
+// Wine may take it back when X reports a change of focus: a key that reads
+// up while it is held is pressed again unless the program had read it.
 //
 // Made on the thread that runs the program's windows. The conditions are
 // asked there, by a timer, wherever that thread processes messages: also
@@ -15,10 +15,12 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "editor_play_support.h"
 #include "forms/Timer.h"
+#include "support/KeyInput.h"
 
 namespace ombrelt::testing {
 
@@ -74,7 +76,7 @@ private:
         // Up at two checks in a row: the input queued in between (a key
         // message already on its way) has been handled, so the effect of a
         // key that the program read before the take-back would show.
-        if (sent_ != ordered_ || !TakenBack()) {
+        if (throughX_ || sent_ != ordered_ || !TakenBack()) {
             upBefore_ = false;
         } else if (!upBefore_) {
             upBefore_ = true;
@@ -112,15 +114,17 @@ private:
 
     // The typing thread: carries out the orders.
     void Type() {
-        bool down = false;
+        std::optional<KeysDown> keys;
         std::unique_lock lock(mutex_);
         for (;;) {
             wake_.wait(lock, [&] { return release_ || sent_ != ordered_; });
             const bool release = release_;
             lock.unlock();
-            if (down) Keys(true);
-            if (!release) Keys(false);
-            down = !release;
+            keys.reset();
+            if (!release) {
+                keys.emplace(press_.Modifier, press_.Key, press_.LimitMs);
+                throughX_ = keys->ThroughX();
+            }
             lock.lock();
             if (release) break;
             ++sent_;
@@ -128,17 +132,11 @@ private:
         done_ = true;
     }
 
-    void Keys(bool up) const {
-        const DWORD flags = up ? KEYEVENTF_KEYUP : 0;
-        if (press_.Modifier && !up) keybd_event(static_cast<BYTE>(press_.Modifier), 0, flags, 0);
-        keybd_event(static_cast<BYTE>(press_.Key), 0, flags, 0);
-        if (press_.Modifier && up) keybd_event(static_cast<BYTE>(press_.Modifier), 0, flags, 0);
-    }
-
     const Press press_;
     bool pressed_ = false, read_ = false, upBefore_ = false;
     DWORD start_ = 0;
     std::atomic<bool> done_{false}, taken_{false};
+    std::atomic<bool> throughX_{false};  // X holds the keys: nothing takes them back
 
     std::mutex mutex_;
     std::condition_variable wake_;
