@@ -26,8 +26,8 @@ namespace keyinput {
 // A Unix path as this process names it, or "" outside Wine.
 inline std::string DosPath(const std::string& unixPath) {
     using ToDos = WCHAR*(__cdecl*)(const char*);
-    static const auto toDos =
-        reinterpret_cast<ToDos>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+    static const auto toDos = reinterpret_cast<ToDos>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
     if (!toDos) return {};
     WCHAR* wide = toDos(unixPath.c_str());
     if (!wide) return {};

@@ -1,10 +1,10 @@
 #pragma once
 // A key, or a modifier and a key, pressed as real input by a thread of its
 // own and held as a person holds it, until the program shows that it took
-// it. Typed through X where a window is in front (KeyInput.h), so Wine takes
-// nothing back. Otherwise it goes the Windows way, the modifier first, and
-// Wine may take it back when X reports a change of focus: a key that reads
-// up while it is held is pressed again unless the program had read it.
+// it. Typed through X where a window is shown in front (KeyInput.h), so Wine
+// takes nothing back. Otherwise it goes the Windows way, the modifier first,
+// and Wine may take it back when X reports a change of focus: a key that
+// reads up while it is held is pressed again unless the program read it.
 //
 // Made on the thread that runs the program's windows. The conditions are
 // asked there, by a timer, wherever that thread processes messages: also
