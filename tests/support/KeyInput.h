@@ -83,12 +83,7 @@ public:
     KeysDown& operator=(const KeysDown&) = delete;
     ~KeysDown() {
         if (x_) {
-            // Waits until X has let the keys go, so that no later key
-            // overtakes the release.
-            CloseHandle(CreateFileA(Dos(".release").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-            const DWORD start = GetTickCount();
-            while (!keyinput::Exists(Dos(".up")) && GetTickCount() - start < 5000 + 2 * gap_) Sleep(1);
-            for (const char* file : {".up", ".down", ".release"}) DeleteFileA(Dos(file).c_str());
+            ReleaseX();
             return;
         }
         if (down_) Send(key_, KEYEVENTF_KEYUP);
@@ -153,6 +148,28 @@ private:
         const DWORD start = GetTickCount();
         while (!(down_ = keyinput::Exists(Dos(".down"))) && GetTickCount() - start < limitMs) Sleep(1);
     }
+
+    // Waits until X has let the keys go, so that no later key overtakes the
+    // release. X hands the release to the window that has its focus; when
+    // the keys hid or ended that window, nobody gets it and Wine would hold
+    // the keys down: so they go up the Windows way too.
+    void ReleaseX() const {
+        CloseHandle(CreateFileA(Dos(".release").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        const DWORD start = GetTickCount();
+        while (!keyinput::Exists(Dos(".up")) && GetTickCount() - start < 5000 + 2 * gap_) Sleep(1);
+        for (const char* file : {".up", ".down", ".release"}) DeleteFileA(Dos(file).c_str());
+        const DWORD released = GetTickCount();
+        while (Reads(key_) || Reads(modifier_)) {
+            if (GetTickCount() - released > 500) {
+                for (const WORD vk : {key_, modifier_})
+                    if (Reads(vk)) Send(vk, KEYEVENTF_KEYUP);
+                return;
+            }
+            Sleep(1);
+        }
+    }
+
+    static bool Reads(WORD vk) { return vk && (GetAsyncKeyState(vk) & 0x8000); }
 
     static void Send(WORD vk, DWORD flags) {
         INPUT input{};
