@@ -52,6 +52,50 @@ inline std::string XName(WORD vk) {
     }
 }
 
+// Starts a Unix shell running the script, or false outside Wine. Wine gives
+// a Unix program no handles, and leaves stale values in their place:
+// closing them would close handles of this process. So a script says by
+// files what it did.
+inline bool StartShell(const std::string& script) {
+    const std::string shell = DosPath("/bin/sh");
+    if (shell.empty()) return false;
+    std::string command = "\"" + shell + "\" -c \"" + script + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    return CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process) != 0;
+}
+
+// A file name of its own for a shell's signs.
+inline std::string UniqueUnixPath(const char* what) {
+    static unsigned count = 0;
+    return std::string("/tmp/ombrelt-") + what + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(GetTickCount()) + "-" + std::to_string(++count);
+}
+
+// The X window of a shown Wine window, or 0 (a hidden or minimised window
+// has none, and outside Wine no window has).
+inline unsigned long XWindowOf(HWND window) {
+    if (!window || !IsWindowVisible(window) || IsIconic(window)) return 0;
+    return static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "__wine_x11_whole_window")));
+}
+
+// Runs xdotool with these arguments and waits until it is done: true when it
+// ran to its end within the limit.
+inline bool RunXdotool(const std::string& arguments, DWORD limitMs = 5000) {
+    const std::string done = UniqueUnixPath("xdotool");
+    if (!StartShell("xdotool " + arguments + "; touch " + done)) return false;
+    const std::string dosDone = DosPath(done);
+    const DWORD start = GetTickCount();
+    while (!Exists(dosDone)) {
+        if (GetTickCount() - start > limitMs) return false;
+        Sleep(1);
+    }
+    DeleteFileA(dosDone.c_str());
+    return true;
+}
+
 }  // namespace keyinput
 
 // A key, or a modifier and a key, held down from construction to
@@ -104,20 +148,15 @@ private:
         static const bool wine = !keyinput::DosPath("/").empty() && std::getenv("DISPLAY") &&
                                  keyinput::Exists(keyinput::DosPath("/usr/bin/xdotool"));
         if (!wine || keyinput::XName(key_).empty() || (modifier_ && keyinput::XName(modifier_).empty())) return 0;
-        const HWND front = GetForegroundWindow();
-        if (!front || !IsWindowVisible(front) || IsIconic(front)) return 0;
-        return static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(GetPropA(front, "__wine_x11_whole_window")));
+        return keyinput::XWindowOf(GetForegroundWindow());
     }
 
     std::string Dos(const char* suffix) const { return dos_ + suffix; }
 
     // A shell holds the keys until the release file exists, or by itself
-    // for limitMs and 10 s more, should this process end first. Files say
-    // what it did: a Unix program has no Windows process handle.
+    // for limitMs and 10 s more, should this process end first.
     void StartX(unsigned long window, DWORD limitMs) {
-        static unsigned count = 0;
-        unix_ = "/tmp/ombrelt-keys-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(GetTickCount()) + "-" + std::to_string(++count);
+        unix_ = keyinput::UniqueUnixPath("keys");
         dos_ = keyinput::DosPath(unix_);
         // xdotool's commands: the focus and the press are one call, and X
         // takes a client's requests in order.
@@ -131,19 +170,11 @@ private:
             press = "keydown " + modifier + "+" + key;
             release = "keyup " + key + "+" + modifier;
         }
-        std::string command = "\"" + keyinput::DosPath("/bin/sh") + "\" -c \"xdotool windowfocus " +
-                              std::to_string(window) + " " + press + "; touch " + unix_ + ".down; i=0; until [ -e " +
-                              unix_ + ".release ] || [ $i -ge " + std::to_string((limitMs + 10000) / 5) +
-                              " ]; do sleep 0.005; i=$((i+1)); done; xdotool " + release + "; touch " + unix_ +
-                              ".up\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        const bool started =
-            CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
-        // Wine gives a Unix program no handles, and leaves stale values in
-        // their place: closing them would close handles of this process.
-        if (!started) return;
+        if (!keyinput::StartShell("xdotool windowfocus " + std::to_string(window) + " " + press + "; touch " +
+                                  unix_ + ".down; i=0; until [ -e " + unix_ + ".release ] || [ $i -ge " +
+                                  std::to_string((limitMs + 10000) / 5) + " ]; do sleep 0.005; i=$((i+1)); done; " +
+                                  "xdotool " + release + "; touch " + unix_ + ".up"))
+            return;
         x_ = true;
         const DWORD start = GetTickCount();
         while (!(down_ = keyinput::Exists(Dos(".down"))) && GetTickCount() - start < limitMs) Sleep(1);

@@ -14,8 +14,8 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 #include "editor_play_support.h"
@@ -114,7 +114,7 @@ private:
 
     // The typing thread: carries out the orders.
     void Type() {
-        std::optional<KeysDown> keys;
+        std::unique_ptr<KeysDown> keys;
         std::unique_lock lock(mutex_);
         for (;;) {
             wake_.wait(lock, [&] { return release_ || sent_ != ordered_; });
@@ -122,7 +122,7 @@ private:
             lock.unlock();
             keys.reset();
             if (!release) {
-                keys.emplace(press_.Modifier, press_.Key, press_.LimitMs);
+                keys = std::make_unique<KeysDown>(press_.Modifier, press_.Key, press_.LimitMs);
                 throughX_ = keys->ThroughX();
             }
             lock.lock();

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <optional>
+#include <utility>
 
 #include "HeldKey.h"
 #include "e2e/TargetProcess.h"
@@ -21,8 +22,11 @@ using namespace ombrelt;
 using ombrelt::testing::DialogAnswerer;
 using ombrelt::testing::HeldKey;
 using ombrelt::testing::PressUntilTaken;
+using ombrelt::testing::play::Above;
 using ombrelt::testing::play::PumpFor;
 using ombrelt::testing::play::PumpUntil;
+using ombrelt::testing::play::Settled;
+using ombrelt::testing::play::ShownDialogOf;
 
 namespace {
 
@@ -71,21 +75,22 @@ protected:
         return p;
     }
     bool Idle() { return !main.tmrPlay.Enabled() && main.Visible(); }
-    // The window in front, asked for until it is (Wine hands the foreground
-    // back when X reports the focus of the window that had it), and raised:
-    // Wine raises the window it activated from a queued message.
+    // The window in front, asked for until it is and has stayed there for
+    // the settle time (Wine hands the foreground back when X reports the
+    // focus of the window that had it), and raised: Wine raises the window
+    // it activated when X reports it exposed.
     bool BringToFront(HWND window) {
+        DWORD inFrontSince = 0;
         return PumpUntil([&] {
             forms::DoEvents();
-            if (GetForegroundWindow() == window) return true;
-            SetForegroundWindow(window);
-            return false;
+            if (GetForegroundWindow() != window) {
+                inFrontSince = 0;
+                SetForegroundWindow(window);
+                return false;
+            }
+            if (!inFrontSince) inFrontSince = GetTickCount();
+            return GetTickCount() - inFrontSince >= ombrelt::testing::play::kSettleMs;
         });
-    }
-    static bool Above(HWND upper, HWND lower) {
-        for (HWND w = GetWindow(upper, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (w == lower) return true;
-        return false;
     }
 
     editor::Program program;
@@ -190,28 +195,34 @@ TEST_F(EditorPlay, StopLeavesAShownWindowWhereItIs) {
     for (const auto& [window, stop] : stops) {
         ASSERT_TRUE(BringToFront(target.Window()));
         stop();
-        EXPECT_EQ(GetForegroundWindow(), target.Window()) << window->Caption();
+        EXPECT_EQ(Settled([] { return GetForegroundWindow(); }), target.Window()) << window->Caption();
         ShowWindow(window->Handle(), SW_MINIMIZE);
         stop();
-        EXPECT_TRUE(window->Minimized()) << window->Caption();
+        EXPECT_TRUE(Settled([&] { return window->Minimized(); })) << window->Caption();
         ShowWindow(window->Handle(), SW_RESTORE);
     }
 
     ASSERT_TRUE(BringToFront(main.Handle()));
     main.txtLog.SetText("LeftClick();");
-    // Ctrl+0 under New's question: the hot-key poll is a timer, which ticks
-    // inside the question's loop.
+    // Ctrl+0 under New's question, once it is shown: the hot-key poll is a
+    // timer, which ticks inside the question's loop.
     std::atomic<bool> stopped{false};
-    Once ctrlZero(200, [&] {
-        main.mnuScriptStop_Click();
-        stopped = true;
-    });
+    forms::Timer ctrlZero(
+        [&] {
+            if (stopped || !ShownDialogOf(main.Handle())) return;
+            main.mnuScriptStop_Click();
+            stopped = true;
+        },
+        10, true);
     bool questionInFront = false, questionAbove = false;
     DialogAnswerer answers;
     answers.Press(IDNO, [&](HWND question) {
-        for (int i = 0; i < 200 && !stopped; ++i) Sleep(10);
-        questionInFront = GetForegroundWindow() == question;
-        questionAbove = Above(question, main.Handle());
+        for (int i = 0; i < 300 && !stopped; ++i) Sleep(10);
+        // The window thread goes on in the question's loop meanwhile.
+        const auto place = Settled(
+            [&] { return std::pair(GetForegroundWindow() == question, Above(question, main.Handle())); }, false);
+        questionInFront = place.first;
+        questionAbove = place.second;
     });
     main.mnuNew_Click();
     EXPECT_TRUE(stopped);

@@ -13,9 +13,14 @@
 #include "forms/Form.h"
 #include "forms/Menu.h"
 #include "forms/MessageLoop.h"
+#include "support/DialogAnswerer.h"
 
 using namespace ombrelt::forms;
+using ombrelt::testing::DialogAnswerer;
 using ombrelt::testing::PressUntilTaken;
+using ombrelt::testing::play::Above;
+using ombrelt::testing::play::PumpUntil;
+using ombrelt::testing::play::Settled;
 
 namespace {
 
@@ -202,13 +207,12 @@ protected:
 TEST(FormsControls, FocusStartsOnTheFirstControlAndTabWalksTheControls) {
     Application app;
     TestDialog dialog(app);
+    const auto focusOn = [](const Control& control) { return [&control] { return GetFocus() == control.Handle(); }; };
     dialog.Show();
     SetForegroundWindow(dialog.Handle());
-    DoEvents();
-    EXPECT_EQ(GetFocus(), dialog.txtName.Handle());
+    EXPECT_TRUE(PumpUntil(focusOn(dialog.txtName)));
 
     // An option group is one stop: its selected option.
-    const auto focusOn = [](const Control& control) { return [&control] { return GetFocus() == control.Handle(); }; };
     EXPECT_TRUE(PressUntilTaken({.Key = VK_TAB, .Taken = focusOn(dialog.optB)}));
     EXPECT_TRUE(PressUntilTaken({.Key = VK_TAB, .Taken = focusOn(dialog.cmdOK)}));
     EXPECT_TRUE(PressUntilTaken({.Key = VK_TAB, .Modifier = VK_SHIFT, .Taken = focusOn(dialog.optB)}));
@@ -233,21 +237,45 @@ TEST(FormsControls, ActivationGivesTheFocusBackAndALoneTextBoxTakesTab) {
     dialog.cmdOK.SetFocus();
     editor.Show();
     SetForegroundWindow(editor.Handle());
-    DoEvents();
-    EXPECT_EQ(GetFocus(), editor.txt.Handle());
+    EXPECT_TRUE(PumpUntil([&] { return GetFocus() == editor.txt.Handle(); }));
     EXPECT_TRUE(PressUntilTaken({.Key = VK_TAB, .Taken = [&] { return editor.txt.Text() == "\t"; }}));
 
     // Asked for again while behind the editor, minimised: restored, in
     // front, with its focus back.
     ShowWindow(dialog.Handle(), SW_MINIMIZE);
     dialog.ShowInFront();
-    DoEvents();
+    PumpUntil([&] {
+        return !dialog.Minimized() && GetForegroundWindow() == dialog.Handle() &&
+               GetFocus() == dialog.cmdOK.Handle() && Above(dialog.Handle(), editor.Handle());
+    });
     EXPECT_FALSE(dialog.Minimized());
     EXPECT_EQ(GetForegroundWindow(), dialog.Handle());
     EXPECT_EQ(GetFocus(), dialog.cmdOK.Handle());
-    HWND above = dialog.Handle();
-    while (above && above != editor.Handle()) above = GetWindow(above, GW_HWNDNEXT);
-    EXPECT_EQ(above, editor.Handle());  // the editor is below it
+    EXPECT_TRUE(Above(dialog.Handle(), editor.Handle()));
+}
+
+// Wine raises a window in its own z-order when X reports it exposed, also
+// above a message box that it owns: X raising the owner (as a late
+// exposure does) leaves the box above its owner all the same.
+TEST(FormsControls, AMessageBoxStaysAboveTheFormThatOwnsIt) {
+    Application app;
+    TestForm form(app);
+    form.Show();
+    if (!ombrelt::testing::keyinput::XWindowOf(form.Handle())) GTEST_SKIP() << "no X window to raise";
+    bool raisedInX = false, above = false;
+    DialogAnswerer answers;
+    answers.Press(IDOK, [&](HWND box) {
+        RECT r{};  // over the form, so that raising the form exposes it
+        GetWindowRect(form.Handle(), &r);
+        SetWindowPos(box, nullptr, r.left + 10, r.top + 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        raisedInX = ombrelt::testing::keyinput::RunXdotool(
+            "windowraise " + std::to_string(ombrelt::testing::keyinput::XWindowOf(form.Handle())));
+        // The window thread goes on in the box's loop meanwhile.
+        above = Settled([&] { return Above(box, form.Handle()); }, false);
+    });
+    MsgBox(form.Handle(), "above");
+    EXPECT_TRUE(raisedInX);
+    EXPECT_TRUE(above);
 }
 
 TEST(FormsControls, CloseAsksQueryUnloadAndUnloadingRestoresDesignValues) {
