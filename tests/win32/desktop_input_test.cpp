@@ -122,7 +122,7 @@ public:
 TEST(Input, SendKeysTypesTextIntoTheFocusedEditControl) {
     Win32Desktop desktop;
     EditControl edit;
-    ASSERT_EQ(GetFocus(), edit.hwnd);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == edit.hwnd; }));
 
     EXPECT_TRUE(desktop.SendKeys("Ab+c{+}{^}{%}{~}{(}{)}{{}{}}{a 3}x{BS}[]\xE9"));
     EXPECT_TRUE(edit.WaitForText("AbC+^%~(){}aaa[]\xE9")) << edit.Text();

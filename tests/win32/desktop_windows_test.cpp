@@ -34,7 +34,8 @@ TEST(Windows, FindAndReadWindows) {
     POINT origin{0, 0};
     ClientToScreen(parent.hwnd, &origin);
     EXPECT_EQ(desktop.ScreenToClient(Handle(parent.hwnd), Point{origin.x + 15, origin.y + 20}), (Point{15, 20}));
-    EXPECT_EQ(desktop.WindowFromPoint(Point{origin.x + 15, origin.y + 20}), Handle(child));
+    const Point onChild{origin.x + 15, origin.y + 20};
+    EXPECT_TRUE(testing::PumpUntil([&] { return desktop.WindowFromPoint(onChild) == Handle(child); }));
     EXPECT_EQ(desktop.SendMessage(Handle(child), WM_GETTEXTLENGTH, 0, 0), 8);
 }
 
